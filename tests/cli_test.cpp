@@ -1,0 +1,202 @@
+// The program from outside: given standard input and arguments, the exact
+// standard output, standard error and exit status.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "process.hpp"
+
+namespace {
+
+const std::string help =
+    "\n\nUsage: fendle [/i /h /? /v] [ < input ] [ > output] \n\n"
+    "Bracketted items are optional. With no options, read text from terminal and\n"
+    "print fendle to terminal.\n\n"
+    "   /? or /h: print this helpful information and exit.\n"
+    "   /v:       print version number and exit.\n"
+    "   /i:       translate fendle back to text.\n\n\n";
+const std::string usage =
+    "Fendle: error: Usage: fendle [/i /h /? /v] [ < input ] [ > output ]\n";
+
+std::string invalid(const std::string& syllable) {
+  return "Fendle: error: syntax: word " + syllable + " is not valid fendle\n";
+}
+
+// Every byte that is not a letter, NUL included.
+std::string non_letters() {
+  std::string s;
+  for (int c = 0; c < 256; ++c)
+    if (!((c | 0x20) >= 'a' && (c | 0x20) <= 'z')) s += static_cast<char>(c);
+  return s;
+}
+
+struct expectation {
+  const char* name;
+  std::vector<std::string> args;
+  std::string input;
+  std::string out, err;
+  int status;
+};
+
+TEST(Cli, EndToEnd) {
+  const expectation cases[] = {
+      {"empty", {}, "", "", "", 0},
+      {"line", {}, "Hi, you!\n", "Hash-i, yac-o-u!\n", "", 0},
+      {"line back", {"/i"}, "Hash-i, yac-o-u!\n", "Hi, you!\n", "", 0},
+      {"ends in a word", {}, "abc", "a-bub-cuc", "", 0},
+      {"no letters", {}, non_letters(), non_letters(), "", 0},
+      {"no letters back", {"/i"}, non_letters(), non_letters(), "", 0},
+      {"nul splits words", {}, std::string("a\0b", 3), std::string("a\0bub", 5), "", 0},
+      {"nul back", {"/i"}, std::string("a\0bub", 5), std::string("a\0b", 3), "", 0},
+      {"hyphen in text", {}, "well-known\n", "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "", 0},
+      {"hyphen read back", {"/i"}, "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "wellknown\n", "", 0},
+      {"hyphens back", {"/i"}, "hash--e -hash hash-", "h-e -h h", "", 0},
+      {"invalid syllables", {"/i"}, "HASH xx\n", "HASH xx\n", invalid("HASH") + invalid("xx"), 0},
+      {"unhyphenated", {"/i"}, "hashelullulo", "hashelullulo", invalid("hashelullulo"), 0},
+      {"help", {"/h"}, "Hello", help, "", 0},
+      {"help ?", {"/?", "/x"}, "", help, "", 0},
+      {"help word", {"/help"}, "", help, "", 0},
+      {"version", {"/v"}, "Hello", "1.0\n", "", 0},
+      {"version after i", {"/i", "/v"}, "", "1.0\n", "", 0},
+      {"version word", {"/version", "/x"}, "", "1.0\n", "", 0},
+      {"usage", {"/x", "/v"}, "Hello", "", usage, 1},
+      {"slash alone", {"/"}, "", "", usage, 1},
+      {"upper case", {"/H"}, "", "", usage, 1},
+      {"file name ends options", {"notes.txt", "/v"}, "Jay", "Judge-a-yac", "", 0},
+      {"dash is no option", {"-v"}, "Wow", "Wac-o-wac", "", 0},
+      {"i twice", {"/i", "/ix"}, "Bub-o-xux", "Box", "", 0},
+  };
+  for (const auto& c : cases) {
+    const run_result r = run_fendle({c.args, c.input});
+    EXPECT_EQ(r.out, c.out) << c.name;
+    EXPECT_EQ(r.err, c.err) << c.name;
+    EXPECT_EQ(r.status, c.status) << c.name;
+  }
+}
+
+TEST(Cli, DiagnosticsKeepTheirPlaceInASharedStream) {
+  run_options o{{"/i"}, "Hash-i HASH-i xx\n"};
+  o.out = stdout_kind::with_stderr;
+  const run_result r = run_fendle(o);
+  EXPECT_EQ(r.out, "Hi " + invalid("HASH") + "HASHi " + invalid("xx") + "xx\n");
+  EXPECT_EQ(r.status, 0);
+}
+
+struct fault {
+  const char* name;
+  std::vector<std::string> args;
+  std::string input;
+  stdin_kind in;
+  stdout_kind out;
+  bool ignore_sigpipe;
+  std::string err;
+};
+
+TEST(Cli, InputOutputFailuresAreReported) {
+  const std::string big(1 << 20, 'b');
+  const std::string full = "Fendle: error: cannot write standard output: No space left on device\n";
+  const std::string bad_out = "Fendle: error: cannot write standard output: Bad file descriptor\n";
+  const std::string broken = "Fendle: error: cannot write standard output: Broken pipe\n";
+  const fault cases[] = {
+      {"disk full", {}, "Hello\n", stdin_kind::data, stdout_kind::full, false, full},
+      {"disk full, much", {}, big, stdin_kind::data, stdout_kind::full, false, full},
+      {"disk full, help", {"/h"}, "", stdin_kind::data, stdout_kind::full, false, full},
+      {"disk full, version", {"/v"}, "", stdin_kind::data, stdout_kind::full, false, full},
+      {"stdout closed", {}, "Hello\n", stdin_kind::data, stdout_kind::closed, false, bad_out},
+      {"broken pipe", {}, big, stdin_kind::data, stdout_kind::broken_pipe, true, broken},
+      {"stdin a directory", {}, "", stdin_kind::directory, stdout_kind::pipe, false,
+       "Fendle: error: cannot read standard input: Is a directory\n"},
+      {"stdin closed", {}, "", stdin_kind::closed, stdout_kind::pipe, false,
+       "Fendle: error: cannot read standard input: Bad file descriptor\n"},
+  };
+  for (const auto& c : cases) {
+    run_options o{c.args, c.input, c.in, c.out, c.ignore_sigpipe};
+    const run_result r = run_fendle(o);
+    EXPECT_EQ(r.err, c.err) << c.name;
+    EXPECT_EQ(r.status, 2) << c.name;
+    EXPECT_EQ(r.out, "") << c.name;
+  }
+}
+
+TEST(Cli, BrokenPipeEndsQuietlyLikeCat) {
+  run_options o{{}, std::string(1 << 20, 'b')};
+  o.out = stdout_kind::broken_pipe;
+  const run_result r = run_fendle(o);
+  EXPECT_EQ(r.signal, SIGPIPE);
+  EXPECT_EQ(r.err, "");
+}
+
+TEST(Cli, NothingToWriteToAClosedStdoutIsNoFailure) {
+  run_options o{{}, ""};
+  o.out = stdout_kind::closed;
+  const run_result r = run_fendle(o);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+}
+
+// The fendle of a word, built from a hand-written table.
+std::string fendle_of(const std::string& word) {
+  static const char* const table[26] = {
+      "a", "bub", "cuc", "dud", "e", "fuf", "gug", "hash", "i", "judge", "kuk", "lul", "mum",
+      "nun", "o", "pup", "quack", "rur", "sus", "tut", "u", "vuv", "wac", "xux", "yac", "zuz"};
+  std::string out;
+  for (char c : word) {
+    if (!out.empty()) out += '-';
+    std::string s = table[(c | 0x20) - 'a'];
+    s[0] = c;
+    out += s;
+  }
+  return out;
+}
+
+std::string pattern(std::size_t n) {
+  static const std::string letters = "TheQuickBrownFoxJumpsOverTheLazyDogWhyJinxHq";
+  std::string s;
+  while (s.size() < n) s += letters;
+  s.resize(n);
+  return s;
+}
+
+TEST(Cli, WordsOfAnyLength) {
+  // Around the reader's buffer of 2047 letters, and far past it.
+  for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
+    const std::string word = pattern(n), fendle = fendle_of(word);
+    run_result r = run_fendle({{}, word + " " + word});
+    EXPECT_EQ(r.out, fendle + " " + fendle) << n;
+    r = run_fendle({{"/i"}, fendle + "\n" + fendle});
+    EXPECT_EQ(r.out, word + "\n" + word) << n;
+    EXPECT_EQ(r.err, "") << n;
+  }
+}
+
+TEST(Cli, LongInvalidSyllablesAreReportedWhole) {
+  for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
+    const std::string s = pattern(n), input = "x" + s + "-e " + s;
+    run_result r = run_fendle({{"/i"}, input});
+    EXPECT_EQ(r.out, "x" + s + "e " + s) << n;
+    EXPECT_EQ(r.err, invalid("x" + s) + invalid(s)) << n;
+
+    run_options shared{{"/i"}, input};
+    shared.out = stdout_kind::with_stderr;
+    r = run_fendle(shared);
+    EXPECT_EQ(r.out, invalid("x" + s) + "x" + s + "e " + invalid(s) + s) << n;
+  }
+}
+
+TEST(Cli, AnswersEachLineAsACoprocess) {
+  for (bool terminal : {false, true}) {
+    child c = start_fendle({"/i"}, terminal);
+    const std::string nl = terminal ? "\r\n" : "\n";
+    write(c.in, "Hash-i, yac-o-u!\n", 17);
+    EXPECT_EQ(read_until(c.out, "Hi, you!" + nl, 10), "Hi, you!" + nl) << terminal;
+    write(c.in, "Hash-e HASH\n", 12);
+    const std::string answer =
+        terminal ? "He " + invalid("HASH").substr(0, invalid("HASH").size() - 1) + "\r\nHASH\r\n"
+                 : "He HASH\n";
+    EXPECT_EQ(read_until(c.out, answer, 10), answer) << terminal;
+    if (terminal) write(c.in, "\x04", 1);  // end of input at the terminal
+    EXPECT_EQ(finish(c), 0) << terminal;
+  }
+}
+
+}  // namespace
