@@ -20,6 +20,59 @@ class diagnostics {
   virtual void non_letter(unsigned char /*c*/) {}
   // `contract` was handed a syllable that is not fendle; it is copied unchanged.
   virtual void invalid_syllable(std::string_view /*syllable*/) {}
+  // An invalid syllable too long for a decoder to hold arrives in pieces
+  // instead: begin, its bytes in order, end. The decoder writes the same bytes
+  // to its output between begin and end.
+  virtual void long_syllable_begin() {}
+  virtual void long_syllable_piece(std::string_view /*piece*/) {}
+  virtual void long_syllable_end() {}
+};
+
+// Where the streaming translators write: a window of room they fill and commit.
+class sink {
+ public:
+  // At least n writable bytes, valid until the next call on this sink.
+  virtual char* reserve(std::size_t n) = 0;
+  virtual void commit(std::size_t n) = 0;
+
+ protected:
+  ~sink() = default;
+};
+
+// Text into fendle, for input that arrives in pieces of any size. The output
+// for a text does not depend on how it was cut. Holds one bit of state.
+class encoder {
+ public:
+  void feed(std::string_view text, sink& out);
+  // The same, one byte at a time by the rules alone: the reference for `feed`.
+  void feed_plain(std::string_view text, sink& out);
+  void reset() { in_word_ = false; }
+
+ private:
+  bool in_word_ = false;  // the last byte fed was a letter
+};
+
+// Fendle into text, for input that arrives in pieces of any size. A syllable
+// cut between two pieces is held until its end arrives; finish() ends the last.
+class decoder {
+ public:
+  void feed(std::string_view fendle, sink& out, diagnostics& report);
+  void feed_plain(std::string_view fendle, sink& out, diagnostics& report);
+  void finish(sink& out, diagnostics& report);
+  void reset() { held_size_ = 0, long_ = false; }
+
+  // How much of a syllable cut between pieces is held before it is passed on in pieces.
+  static constexpr std::size_t hold_capacity = 4096;
+
+ private:
+  void take_letter(char c, sink& out, diagnostics& report);
+  void take_other(char c, sink& out, diagnostics& report);
+  void end_syllable(sink& out, diagnostics& report);
+  bool in_syllable() const { return held_size_ > 0 || long_; }
+
+  char held_[hold_capacity];
+  std::size_t held_size_ = 0;
+  bool long_ = false;  // held_ overflowed: the syllable is being passed on in pieces
 };
 
 // The 52 ASCII letters; every other byte, 128 to 255 included, is not one.
