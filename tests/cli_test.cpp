@@ -2,6 +2,7 @@
 // standard output, standard error and exit status.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "process.hpp"
@@ -66,11 +67,52 @@ TEST(Cli, EndToEnd) {
       {"dash is no option", {"-v"}, "Wow", "Wac-o-wac", "", 0},
       {"i twice", {"/i", "/ix"}, "Bub-o-xux", "Box", "", 0},
   };
-  for (const auto& c : cases) {
-    const run_result r = run_fendle({c.args, c.input});
-    EXPECT_EQ(r.out, c.out) << c.name;
-    EXPECT_EQ(r.err, c.err) << c.name;
-    EXPECT_EQ(r.status, c.status) << c.name;
+  for (const char* exe : {fendle_path(), fendle_words_path()}) {
+    for (const auto& c : cases) {
+      run_options o{c.args, c.input};
+      o.exe = exe;
+      const run_result r = run_fendle(o);
+      EXPECT_EQ(r.out, c.out) << c.name << " " << exe;
+      EXPECT_EQ(r.err, c.err) << c.name << " " << exe;
+      EXPECT_EQ(r.status, c.status) << c.name << " " << exe;
+    }
+  }
+}
+
+// The block-by-block program against the word-by-word one, on inputs of every
+// kind, with the streams apart and together.
+TEST(Cli, BlockLoopMatchesWordLoop) {
+  std::mt19937 rng(3);
+  auto random_text = [&](std::size_t n, std::string_view alphabet) {
+    std::string s(n, ' ');
+    for (char& c : s) c = alphabet[rng() % alphabet.size()];
+    return s;
+  };
+  std::string bytes;
+  for (int c = 0; c < 256; ++c) bytes += static_cast<char>(c);
+  std::vector<std::string> inputs;
+  for (int i = 0; i < 6; ++i) {
+    inputs.push_back(random_text(1 + rng() % 200000, bytes));
+    inputs.push_back(random_text(1 + rng() % 200000, "abhjqwyuBHY- \n-"));
+    const std::string text = random_text(1 + rng() % 200000, "The quick brown fox, jumps!\n");
+    std::string fendle = run_fendle({{}, text}).out;
+    inputs.push_back(fendle);
+    for (int k = 0; k < 20 && !fendle.empty(); ++k) fendle[rng() % fendle.size()] = "xuA-\0 "[rng() % 6];
+    inputs.push_back(fendle);
+  }
+  for (const std::string& input : inputs) {
+    for (const char* mode : {"", "/i"}) {
+      for (stdout_kind out : {stdout_kind::pipe, stdout_kind::with_stderr}) {
+        run_options o{{mode}, input};
+        o.out = out;
+        const run_result blocks = run_fendle(o);
+        o.exe = fendle_words_path();
+        const run_result words = run_fendle(o);
+        EXPECT_TRUE(blocks.out == words.out) << mode << " " << input.size();
+        EXPECT_TRUE(blocks.err == words.err) << mode << " " << input.size();
+        EXPECT_EQ(blocks.status, words.status);
+      }
+    }
   }
 }
 

@@ -15,6 +15,8 @@ const char* fendle_path() {
   return path != nullptr ? path : FENDLE_EXE;
 }
 
+const char* fendle_words_path() { return FENDLE_WORDS_EXE; }
+
 namespace {
 
 void check(bool ok, const char* what) {
@@ -66,7 +68,7 @@ run_result run_fendle(const run_options& o) {
     std::vector<std::string> args = o.args;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    execv(fendle_path(), argv.data());
+    execv(o.exe != nullptr ? o.exe : fendle_path(), argv.data());
     _exit(127);
   }
   close(in[0]);

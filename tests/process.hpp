@@ -21,10 +21,12 @@ struct run_options {
   stdin_kind in = stdin_kind::data;
   stdout_kind out = stdout_kind::pipe;
   bool ignore_sigpipe = false;
+  const char* exe = nullptr;  // another build of the program; fendle_path() when null
 };
 
-// The path of the fendle under test.
+// The path of the fendle under test, and of the build that runs word by word.
 const char* fendle_path();
+const char* fendle_words_path();
 
 // Runs it to the end. With stdout_kind::with_stderr both streams share one
 // pipe and everything lands in `out`.
