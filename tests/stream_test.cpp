@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fendle/translate.hpp"
+#include "translate/vector.hpp"
 
 namespace {
 
@@ -65,6 +66,17 @@ class recorder final : public fendle::sink, public fendle::diagnostics {
 }
 
 std::string head(const std::string& s) { return s.substr(0, 60); }
+
+// The fast decoder has a vector path where the processor allows and a byte
+// path for the rest; every test runs once with each.
+class Stream : public ::testing::TestWithParam<bool> {
+ protected:
+  void SetUp() override { fendle::detail::allow_block_decoder(GetParam()); }
+  void TearDown() override { fendle::detail::allow_block_decoder(true); }
+};
+
+INSTANTIATE_TEST_SUITE_P(VectorPath, Stream, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "allowed" : "off"; });
 
 enum class path { plain, fast };
 
@@ -135,7 +147,7 @@ std::vector<std::string> inputs() {
   return v;
 }
 
-TEST(Stream, FastPathGivesThePlainBytesWhole) {
+TEST_P(Stream, FastPathGivesThePlainBytesWhole) {
   for (const std::string& input : inputs()) {
     for (bool inverse : {false, true}) {
       const recorder plain = translate(input, inverse, path::plain);
@@ -145,7 +157,7 @@ TEST(Stream, FastPathGivesThePlainBytesWhole) {
   }
 }
 
-TEST(Stream, EveryCutGivesTheSameBytes) {
+TEST_P(Stream, EveryCutGivesTheSameBytes) {
   for (const std::string& input : inputs()) {
     if (input.size() > 300) continue;
     for (bool inverse : {false, true}) {
@@ -160,7 +172,7 @@ TEST(Stream, EveryCutGivesTheSameBytes) {
   }
 }
 
-TEST(Stream, ByteByByteAndRandomPieces) {
+TEST_P(Stream, ByteByByteAndRandomPieces) {
   std::mt19937 rng(11);
   for (const std::string& input : inputs()) {
     for (bool inverse : {false, true}) {
@@ -174,7 +186,7 @@ TEST(Stream, ByteByByteAndRandomPieces) {
   }
 }
 
-TEST(Stream, LongSyllableIsReportedWholeAcrossPieces) {
+TEST_P(Stream, LongSyllableIsReportedWholeAcrossPieces) {
   const std::string s(3 * fendle::decoder::hold_capacity + 5, 'b');
   std::vector<std::size_t> cuts;
   for (std::size_t at = 1000; at < s.size(); at += 1000) cuts.push_back(at);
@@ -185,11 +197,31 @@ TEST(Stream, LongSyllableIsReportedWholeAcrossPieces) {
   }
 }
 
-TEST(Stream, ForwardOfEnglishReadsBack) {
+TEST_P(Stream, ForwardOfEnglishReadsBack) {
   const std::string text = "The quick brown fox jumps over the lazy dog; why, Jinx? Hq!\n";
   const recorder there = translate(text, false, path::fast);
   EXPECT_EQ(there.text.substr(0, 17), "Tut-hash-e quack-");
   EXPECT_EQ(translate(there.text, true, path::fast).both, text);
+}
+
+}  // namespace
+
+namespace {
+
+// A fault at every offset within the blocks of the vector path, in every form
+// a syllable can take.
+TEST_P(Stream, AFaultAnywhereInLongFendle) {
+  std::string text;
+  for (int i = 0; i < 12; ++i) text += "Why, jump quick: the hazy wolf Jinx-ed Quebec's ox! ";
+  const std::string fendle = translate(text, false, path::plain).text;
+  for (std::size_t at = 0; at < 200; ++at) {
+    for (char fault : {'x', 'A', '-', ' ', 'u'}) {
+      std::string input = fendle;
+      input[at] = fault;
+      EXPECT_TRUE(same(translate(input, true, path::fast).both, translate(input, true, path::plain).both))
+          << "fault " << fault << " at " << at;
+    }
+  }
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // Streaming translation. Each direction has a plain path that applies the
 // rules one byte at a time, and a fast path that gives the same bytes.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <cstdint>
 #include <cstring>
 
 #include "fendle/translate.hpp"
+#include "vector.hpp"
 
 namespace fendle {
 namespace {
@@ -15,32 +17,48 @@ struct piece {
   char bytes[8];
 };
 
+// Two neighbouring bytes as one number, the way the hot loop loads them.
+inline unsigned load_pair(const unsigned char* p) {
+  std::uint16_t v;
+  std::memcpy(&v, p, 2);
+  return v;
+}
+
 // Forward: the output for a byte depends on it and on whether the byte before
 // was a letter, so one table indexed by the pair of bytes gives it whole.
 struct encode_table {
   piece out[1 << 16];
   std::uint8_t len[1 << 16];
   encode_table() {
-    for (unsigned prev = 0; prev < 256; ++prev) {
+    // Each byte's output after a non-letter and after a letter...
+    piece row[2][256];
+    std::uint8_t row_len[2][256];
+    for (unsigned after = 0; after < 2; ++after) {
       for (unsigned c = 0; c < 256; ++c) {
-        const unsigned i = pair(prev, c);
-        char* b = out[i].bytes;
-        std::memset(b, 0, sizeof out[i].bytes);
-        const auto uc = static_cast<unsigned char>(c);
-        if (!is_letter(uc)) {
-          b[0] = static_cast<char>(c);
-          len[i] = 1;
-          continue;
-        }
+        char* b = row[after][c].bytes;
+        std::memset(b, 0, 8);
+        const char ch = static_cast<char>(c);
         std::size_t n = 0;
-        if (is_letter(static_cast<unsigned char>(prev))) b[n++] = '-';
-        const char letter = static_cast<char>(c);
-        n += expand(std::string_view(&letter, 1), b + n);
-        len[i] = static_cast<std::uint8_t>(n);
+        if (!is_letter(static_cast<unsigned char>(c))) {
+          b[n++] = ch;
+        } else {
+          if (after) b[n++] = '-';
+          n += expand(std::string_view(&ch, 1), b + n);
+        }
+        row_len[after][c] = static_cast<std::uint8_t>(n);
+      }
+    }
+    // ...spread over every pair.
+    for (unsigned prev = 0; prev < 256; ++prev) {
+      const unsigned after = is_letter(static_cast<unsigned char>(prev)) ? 1 : 0;
+      for (unsigned c = 0; c < 256; ++c) {
+        const unsigned char bytes[2] = {static_cast<unsigned char>(prev), static_cast<unsigned char>(c)};
+        const unsigned i = load_pair(bytes);
+        out[i] = row[after][c];
+        len[i] = row_len[after][c];
       }
     }
   }
-  static unsigned pair(unsigned prev, unsigned c) { return prev | c << 8; }
 };
 
 const encode_table& encoding() {
@@ -51,37 +69,46 @@ const encode_table& encoding() {
 // Inverse: the first byte of a syllable and, for an irregular consonant, the
 // two after it select the one form the syllable can take.
 struct decode_table {
-  struct form {
-    std::uint64_t pattern, mask;
-    std::uint32_t len;  // 0: no valid form starts this way
+  struct alignas(32) form {
+    std::uint64_t pattern, mask;  // a form that cannot match has a pattern outside its mask
+    std::uint64_t len;
   };
   bool letter[256];
-  std::uint8_t irregular[256];     // 0xff for h, j, q, w, y
-  std::uint8_t suffix[1 << 16];    // by the two bytes after the consonant: 1 to 4, or 0
-  form forms[256 * 5];             // by first byte and suffix number
+  // How far the output moves for the byte after a syllable: past the letter
+  // and the byte, past the letter alone for a joining hyphen, 0 for a letter.
+  std::uint8_t advance[256];
+  std::uint8_t irregular[256];   // 0xff for h, j, q, w, y
+  std::uint8_t suffix[1 << 16];  // by the two bytes after the consonant: 1 to 4, or 0
+  form forms[256 * 8];           // by first byte and suffix number
   decode_table() {
     static constexpr std::string_view suffixes[5] = {"", "ash", "ac", "uack", "udge"};
     std::memset(suffix, 0, sizeof suffix);
     for (unsigned k = 1; k < 5; ++k)
-      suffix[static_cast<unsigned char>(suffixes[k][0]) |
-             static_cast<unsigned char>(suffixes[k][1]) << 8] = static_cast<std::uint8_t>(k);
+      suffix[load_pair(reinterpret_cast<const unsigned char*>(suffixes[k].data()))] =
+          static_cast<std::uint8_t>(k);
     for (unsigned c = 0; c < 256; ++c) {
       const auto uc = static_cast<unsigned char>(c);
       letter[c] = is_letter(uc);
+      advance[c] = letter[c] ? 0 : c == '-' ? 1 : 2;
       irregular[c] = is_irregular(uc) ? 0xff : 0;
-      for (unsigned k = 0; k < 5; ++k) {
+      for (unsigned k = 0; k < 8; ++k) {
+        form& f = forms[c << 3 | k];
+        f = {0x100, 0xff, 0};
         std::string s(1, static_cast<char>(c));
-        if (is_irregular(uc)) s += suffixes[k];
-        else if (is_letter(uc) && !is_vowel(uc)) s += {'u', static_cast<char>(to_lower(uc))};
-        form& f = forms[c * 5 + k];
-        f = {0, 0, 0};
-        if (!is_letter(uc) || !is_syllable(s) || (is_irregular(uc) && k == 0)) continue;
+        if (is_irregular(uc)) {
+          if (k == 0 || k > 4) continue;
+          s += suffixes[k];
+        } else if (k != 0 || !is_letter(uc)) {
+          continue;
+        } else if (!is_vowel(uc)) {
+          s += {'u', static_cast<char>(to_lower(uc))};
+        }
         char pattern[8] = {}, mask[8] = {};
         std::memcpy(pattern, s.data(), s.size());
         std::memset(mask, 0xff, s.size());
         std::memcpy(&f.pattern, pattern, 8);
         std::memcpy(&f.mask, mask, 8);
-        f.len = static_cast<std::uint32_t>(s.size());
+        f.len = s.size();
       }
     }
   }
@@ -118,29 +145,34 @@ void encoder::feed_plain(std::string_view text, sink& out) {
 }
 
 void encoder::feed(std::string_view text, sink& out) {
+  if (text.empty()) return;
   const encode_table& t = encoding();
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
-  if (p == end) return;
   // The first byte's neighbour is in the previous piece: stand in for it.
-  unsigned prev = in_word_ ? 'a' : ' ';
+  unsigned char prev = in_word_ ? 'a' : ' ';
   while (p < end) {
-    const std::size_t n = static_cast<std::size_t>(end - p) < chunk ? static_cast<std::size_t>(end - p) : chunk;
+    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(end - p), chunk);
     char* const start = out.reserve(n * (max_syllable + 1) + 8);
     char* o = start;
-    const unsigned first = encode_table::pair(prev, *p);
-    std::memcpy(o, t.out[first].bytes, 8);
-    o += t.len[first];
-    for (std::size_t i = 1; i < n; ++i) {
-      const unsigned k = encode_table::pair(p[i - 1], p[i]);
+    const unsigned char first[2] = {prev, *p};
+    unsigned k = load_pair(first);
+    std::memcpy(o, t.out[k].bytes, 8);
+    o += t.len[k];
+    // Each byte is looked up with the one before it: one load gives both.
+    const unsigned char* q = p;
+    const unsigned char* const last = p + n - 1;
+#pragma GCC unroll 4
+    for (; q < last; ++q) {
+      k = load_pair(q);
       std::memcpy(o, t.out[k].bytes, 8);
       o += t.len[k];
     }
-    prev = p[n - 1];
+    prev = *last;
     p += n;
     out.commit(static_cast<std::size_t>(o - start));
   }
-  in_word_ = is_letter(static_cast<unsigned char>(prev));
+  in_word_ = is_letter(prev);
 }
 
 void decoder::take_letter(char c, sink& out, diagnostics& report) {
@@ -204,30 +236,39 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
   }
   // Each turn takes a syllable and the byte after it, or one non-letter. A
   // syllable must be followed by a non-letter in the same piece: eight bytes
-  // of room keep every look ahead inside it.
+  // of room keep every look ahead inside it. Where the processor allows, whole
+  // blocks go through the vector path, and the bytes it leaves come here.
+  const bool blocks = detail::have_block_decoder();
   while (end - p > 8) {
     const char* const stop = end - p - 8 > static_cast<std::ptrdiff_t>(chunk) ? p + chunk : end - 8;
-    char* const start = out.reserve(static_cast<std::size_t>(stop - p) + 8);
+    char* const start = out.reserve(static_cast<std::size_t>(stop - p) + 128);
     char* o = start;
     bool committed = false;
+    const char* bytewise_until = p;
     while (p < stop) {
+      if (blocks && p >= bytewise_until) {
+        p = detail::decode_blocks(p, stop, end, o);
+        bytewise_until = p + 64;  // past the block the vector path would not take
+        if (p >= stop) break;
+      }
       const auto c = static_cast<unsigned char>(*p);
       if (!t.letter[c]) {
         *o++ = static_cast<char>(c);
         ++p;
         continue;
       }
-      const auto* u = reinterpret_cast<const unsigned char*>(p);
-      const unsigned k = t.suffix[u[1] | u[2] << 8] & t.irregular[c];
-      const decode_table::form& f = t.forms[c * 5 + k];
+      const unsigned k = t.suffix[load_pair(reinterpret_cast<const unsigned char*>(p) + 1)] & t.irregular[c];
+      const decode_table::form& f = t.forms[c << 3 | k];
+      const std::uint64_t pattern = f.pattern, mask = f.mask, len = f.len;
       std::uint64_t w;
       std::memcpy(&w, p, 8);
-      const auto next = static_cast<unsigned char>(p[f.len]);
-      if (f.len != 0 && (w & f.mask) == f.pattern && !t.letter[next]) {
+      const auto next = static_cast<unsigned char>(p[len]);
+      const unsigned moved = t.advance[next];
+      if ((w & mask) == pattern && moved != 0) {
         o[0] = static_cast<char>(c);
         o[1] = static_cast<char>(next);
-        o += next == '-' ? 1 : 2;
-        p += f.len + 1;
+        o += moved;
+        p += len + 1;
         continue;
       }
       // Not fendle: find where the run of letters ends.
