@@ -28,7 +28,7 @@ class out_stream {
   void reset() { len_ = 0; }  // forget what is buffered (after rewinding a spool)
 
  private:
-  static constexpr std::size_t capacity = 1 << 16;
+  static constexpr std::size_t capacity = 1 << 18;
   int fd_;
   int error_ = 0;
   std::size_t len_ = 0;
@@ -53,7 +53,7 @@ class in_stream {
  private:
   int refill();
   bool fill();
-  static constexpr std::size_t capacity = 1 << 16;
+  static constexpr std::size_t capacity = 1 << 17;
   int fd_;
   before_wait hook_;
   int error_ = 0;

@@ -27,8 +27,7 @@ inline unsigned load_pair(const unsigned char* p) {
 // Forward: the output for a byte depends on it and on whether the byte before
 // was a letter, so one table indexed by the pair of bytes gives it whole.
 struct encode_table {
-  piece out[1 << 16];
-  std::uint8_t len[1 << 16];
+  piece out[1 << 16];  // the bytes, and their count in the last one
   encode_table() {
     // Each byte's output after a non-letter and after a letter...
     piece row[2][256];
@@ -55,7 +54,7 @@ struct encode_table {
         const unsigned char bytes[2] = {static_cast<unsigned char>(prev), static_cast<unsigned char>(c)};
         const unsigned i = load_pair(bytes);
         out[i] = row[after][c];
-        len[i] = row_len[after][c];
+        out[i].bytes[7] = static_cast<char>(row_len[after][c]);
       }
     }
   }
@@ -156,17 +155,18 @@ void encoder::feed(std::string_view text, sink& out) {
     char* const start = out.reserve(n * (max_syllable + 1) + 8);
     char* o = start;
     const unsigned char first[2] = {prev, *p};
-    unsigned k = load_pair(first);
-    std::memcpy(o, t.out[k].bytes, 8);
-    o += t.len[k];
+    std::uint64_t e;
+    std::memcpy(&e, t.out[load_pair(first)].bytes, 8);
+    std::memcpy(o, &e, 8);
+    o += e >> 56;
     // Each byte is looked up with the one before it: one load gives both.
     const unsigned char* q = p;
     const unsigned char* const last = p + n - 1;
-#pragma GCC unroll 4
+#pragma GCC unroll 8
     for (; q < last; ++q) {
-      k = load_pair(q);
-      std::memcpy(o, t.out[k].bytes, 8);
-      o += t.len[k];
+      std::memcpy(&e, t.out[load_pair(q)].bytes, 8);
+      std::memcpy(o, &e, 8);
+      o += e >> 56;
     }
     prev = *last;
     p += n;
