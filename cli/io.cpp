@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 
@@ -63,6 +64,7 @@ void out_stream::put(std::string_view s) {
 }
 
 char* out_stream::reserve(std::size_t n) {
+  assert(n <= capacity);
   if (capacity - len_ < n) flush();
   return buf_ + len_;
 }

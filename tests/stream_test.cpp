@@ -20,6 +20,7 @@ class recorder final : public fendle::sink, public fendle::diagnostics {
   std::string both, text;
 
   char* reserve(std::size_t n) override {
+    EXPECT_LE(n, fendle::sink::max_reserve);
     window_ = true;
     scratch_.resize(n);
     return scratch_.data();

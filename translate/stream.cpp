@@ -118,13 +118,21 @@ const decode_table& decoding() {
   return table;
 }
 
-void put(sink& out, std::string_view bytes) {
-  std::memcpy(out.reserve(bytes.size()), bytes.data(), bytes.size());
-  out.commit(bytes.size());
-}
-
 // How much input one reserve covers: small enough for any sink's buffer.
 constexpr std::size_t chunk = 8192;
+
+void put(sink& out, std::string_view bytes) {
+  for (std::size_t at = 0; at < bytes.size(); at += chunk) {
+    const std::string_view piece = bytes.substr(at, chunk);
+    std::memcpy(out.reserve(piece.size()), piece.data(), piece.size());
+    out.commit(piece.size());
+  }
+}
+
+const char* run_end(const char* p, const char* end) {
+  while (p < end && is_letter(static_cast<unsigned char>(*p))) ++p;
+  return p;
+}
 
 }  // namespace
 
@@ -192,6 +200,27 @@ void decoder::take_letter(char c, sink& out, diagnostics& report) {
   put(out, std::string_view(&c, 1));
 }
 
+void decoder::take_letters(std::string_view run, sink& out, diagnostics& report) {
+  if (!long_ && held_size_ + run.size() <= hold_capacity) {
+    std::memcpy(held_ + held_size_, run.data(), run.size());
+    held_size_ += run.size();
+    return;
+  }
+  if (!long_) {
+    long_ = true;
+    report.long_syllable_begin();
+    report.long_syllable_piece(std::string_view(held_, held_size_));
+    put(out, std::string_view(held_, held_size_));
+    held_size_ = 0;
+  }
+  // Pieces no larger than a sink is asked to hold at once.
+  for (std::size_t at = 0; at < run.size(); at += chunk) {
+    const std::string_view piece = run.substr(at, chunk);
+    report.long_syllable_piece(piece);
+    put(out, piece);
+  }
+}
+
 void decoder::end_syllable(sink& out, diagnostics& report) {
   if (long_) {
     report.long_syllable_end();
@@ -230,21 +259,24 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
   const char* p = fendle.data();
   const char* const end = p + fendle.size();
   // A syllable cut at the end of the last piece goes on here first.
-  while (p < end && in_syllable()) {
-    if (is_letter(static_cast<unsigned char>(*p))) take_letter(*p++, out, report);
-    else take_other(*p++, out, report);
+  if (in_syllable()) {
+    const char* q = run_end(p, end);
+    take_letters(std::string_view(p, static_cast<std::size_t>(q - p)), out, report);
+    if (q == end) return;
+    take_other(*q, out, report);
+    p = q + 1;
   }
   // Each turn takes a syllable and the byte after it, or one non-letter. A
   // syllable must be followed by a non-letter in the same piece: eight bytes
   // of room keep every look ahead inside it. Where the processor allows, whole
   // blocks go through the vector path, and the bytes it leaves come here.
   const bool blocks = detail::have_block_decoder();
+  const char* bytewise_until = p;
   while (end - p > 8) {
     const char* const stop = end - p - 8 > static_cast<std::ptrdiff_t>(chunk) ? p + chunk : end - 8;
     char* const start = out.reserve(static_cast<std::size_t>(stop - p) + 128);
     char* o = start;
     bool committed = false;
-    const char* bytewise_until = p;
     while (p < stop) {
       if (blocks && p >= bytewise_until) {
         p = detail::decode_blocks(p, stop, end, o);
@@ -272,11 +304,10 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
         continue;
       }
       // Not fendle: find where the run of letters ends.
-      const char* q = p + 1;
-      while (q < end && is_letter(static_cast<unsigned char>(*q))) ++q;
+      const char* q = run_end(p + 1, end);
       if (q == end) {  // it may go on in the next piece: hold it
         out.commit(static_cast<std::size_t>(o - start));
-        feed_plain(std::string_view(p, static_cast<std::size_t>(end - p)), out, report);
+        take_letters(std::string_view(p, static_cast<std::size_t>(end - p)), out, report);
         return;
       }
       out.commit(static_cast<std::size_t>(o - start));

@@ -31,7 +31,9 @@ class diagnostics {
 // Where the streaming translators write: a window of room they fill and commit.
 class sink {
  public:
-  // At least n writable bytes, valid until the next call on this sink.
+  static constexpr std::size_t max_reserve = 64 * 1024;
+  // At least n writable bytes, valid until the next call on this sink. The
+  // translators never ask for more than max_reserve at once.
   virtual char* reserve(std::size_t n) = 0;
   virtual void commit(std::size_t n) = 0;
 
@@ -66,6 +68,7 @@ class decoder {
 
  private:
   void take_letter(char c, sink& out, diagnostics& report);
+  void take_letters(std::string_view run, sink& out, diagnostics& report);
   void take_other(char c, sink& out, diagnostics& report);
   void end_syllable(sink& out, diagnostics& report);
   bool in_syllable() const { return held_size_ > 0 || long_; }
