@@ -59,7 +59,7 @@ FENDLE_TARGET inline __m256i classes(__m256i x) {
   return _mm256_and_si256(cls, letter);
 }
 
-FENDLE_TARGET masks classify(const char* p) {
+FENDLE_TARGET inline __attribute__((always_inline)) masks classify(const char* p) {
   const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
   const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
   const __m256i lo2 = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 2));
