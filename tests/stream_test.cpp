@@ -7,53 +7,14 @@
 #include <vector>
 
 #include "fendle/translate.hpp"
+#include "fuzz/harness.hpp"
 #include "translate/vector.hpp"
 
 namespace {
 
-// Output and diagnostics in one string, in the order they were made, as on a
-// terminal; `text` alone holds the output. A diagnostic made while a window of
-// output is open would land inside it: that is a failure. The text of a long
-// syllable waits until its diagnostic is complete, as the front end makes it.
-class recorder final : public fendle::sink, public fendle::diagnostics {
- public:
-  std::string both, text;
-
-  char* reserve(std::size_t n) override {
-    EXPECT_LE(n, fendle::sink::max_reserve);
-    window_ = true;
-    scratch_.resize(n);
-    return scratch_.data();
-  }
-  void commit(std::size_t n) override {
-    EXPECT_TRUE(window_);
-    EXPECT_LE(n, scratch_.size());
-    window_ = false;
-    (long_ ? spool_ : both).append(scratch_, 0, n);
-    text.append(scratch_, 0, n);
-  }
-  void invalid_syllable(std::string_view s) override { note("<" + std::string(s) + ">"); }
-  void long_syllable_begin() override {
-    note("<");
-    long_ = true;
-  }
-  void long_syllable_piece(std::string_view s) override { note(std::string(s)); }
-  void long_syllable_end() override {
-    note(">");
-    both += spool_;
-    spool_.clear();
-    long_ = false;
-  }
-
- private:
-  void note(const std::string& s) {
-    EXPECT_FALSE(window_) << "a diagnostic inside an open window of output";
-    window_ = false;
-    both += s;
-  }
-  bool window_ = false, long_ = false;
-  std::string scratch_, spool_;
-};
+using fuzz::path;
+using fuzz::recorder;
+using fuzz::translate;
 
 // Equal strings, or where they first differ: inputs here are too long to print.
 ::testing::AssertionResult same(const std::string& a, const std::string& b) {
@@ -78,32 +39,6 @@ class Stream : public ::testing::TestWithParam<bool> {
 
 INSTANTIATE_TEST_SUITE_P(VectorPath, Stream, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "allowed" : "off"; });
-
-enum class path { plain, fast };
-
-// Translates `input` cut at the given points, through one path.
-recorder translate(const std::string& input, bool inverse, path how,
-                   const std::vector<std::size_t>& cuts = {}) {
-  recorder r;
-  fendle::encoder enc;
-  fendle::decoder dec;
-  std::size_t from = 0;
-  auto feed = [&](std::size_t to) {
-    const std::string_view piece(input.data() + from, to - from);
-    if (inverse) {
-      if (how == path::fast) dec.feed(piece, r, r);
-      else dec.feed_plain(piece, r, r);
-    } else {
-      if (how == path::fast) enc.feed(piece, r);
-      else enc.feed_plain(piece, r);
-    }
-    from = to;
-  };
-  for (std::size_t cut : cuts) feed(cut);
-  feed(input.size());
-  if (inverse) dec.finish(r, r);
-  return r;
-}
 
 std::string random_text(std::mt19937& rng, std::size_t n, std::string_view alphabet) {
   std::string s(n, ' ');

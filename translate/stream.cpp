@@ -283,7 +283,7 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
         bytewise_until = p + 64;  // past the block the vector path would not take
         if (p >= stop) break;
       }
-      const auto c = static_cast<unsigned char>(*p);
+      const unsigned c = static_cast<unsigned char>(*p);
       if (!t.letter[c]) {
         *o++ = static_cast<char>(c);
         ++p;
