@@ -10,11 +10,19 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <poll.h>
 #endif
 
 namespace {
+
+// The count one read or write is asked for: Windows takes an unsigned int.
+#ifdef _WIN32
+unsigned io_size(std::size_t n) { return static_cast<unsigned>(n < (1u << 30) ? n : (1u << 30)); }
+#else
+std::size_t io_size(std::size_t n) { return n; }
+#endif
 
 // A descriptor opened non-blocking by someone else must not turn EAGAIN into
 // a failure: wait until it is ready instead.
@@ -47,7 +55,7 @@ void out_stream::put(std::string_view s) {
       const char* p = s.data();
       std::size_t left = s.size();
       while (left > 0 && error_ == 0) {
-        const ssize_t n = write(fd_, p, left);
+        const ssize_t n = write(fd_, p, io_size(left));
         if (n > 0) {
           p += n;
           left -= static_cast<std::size_t>(n);
@@ -72,7 +80,7 @@ char* out_stream::reserve(std::size_t n) {
 bool out_stream::flush() {
   std::size_t done = 0;
   while (done < len_ && error_ == 0) {
-    const ssize_t n = write(fd_, buf_ + done, len_ - done);
+    const ssize_t n = write(fd_, buf_ + done, io_size(len_ - done));
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n == 0 || !retry(fd_, true)) {
@@ -96,7 +104,7 @@ bool in_stream::fill() {
   if (error_ != 0) return false;
   if (hook_) hook_();
   for (;;) {
-    const ssize_t n = read(fd_, buf_, capacity);
+    const ssize_t n = read(fd_, buf_, io_size(capacity));
     if (n > 0) {
       pos_ = 0;
       len_ = static_cast<std::size_t>(n);
@@ -111,9 +119,24 @@ bool in_stream::fill() {
 }
 
 bool same_destination(int a, int b) {
+#ifdef _WIN32
+  // Windows has no inode numbers: a process has one console, and a disk file
+  // is known by its volume and index. Pipes cannot be told apart here.
+  const auto ha = reinterpret_cast<HANDLE>(_get_osfhandle(a));
+  const auto hb = reinterpret_cast<HANDLE>(_get_osfhandle(b));
+  if (ha == INVALID_HANDLE_VALUE || hb == INVALID_HANDLE_VALUE) return false;
+  DWORD mode;
+  if (GetConsoleMode(ha, &mode) && GetConsoleMode(hb, &mode)) return true;
+  BY_HANDLE_FILE_INFORMATION ia, ib;
+  if (GetFileType(ha) != FILE_TYPE_DISK || GetFileType(hb) != FILE_TYPE_DISK) return false;
+  if (!GetFileInformationByHandle(ha, &ia) || !GetFileInformationByHandle(hb, &ib)) return false;
+  return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+         ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+#else
   struct stat sa, sb;
   if (fstat(a, &sa) != 0 || fstat(b, &sb) != 0) return false;
   return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+#endif
 }
 
 void set_binary(int fd) {

@@ -12,7 +12,11 @@ namespace {
 // Failures to write standard error cannot be reported anywhere; they are ignored.
 void write_stderr(const char* data, std::size_t size) {
   while (size > 0) {
+#ifdef _WIN32
+    const int n = write(STDERR_FILENO, data, static_cast<unsigned>(size < (1u << 30) ? size : 1u << 30));
+#else
     const ssize_t n = write(STDERR_FILENO, data, size);
+#endif
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return;
     data += n;
