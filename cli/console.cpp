@@ -74,6 +74,7 @@ void drain_spool() {
 void open_console() {
   set_binary(STDIN_FILENO);
   set_binary(STDOUT_FILENO);
+  set_binary(STDERR_FILENO);  // diagnostics read the same wherever they go
   if (same_destination(STDOUT_FILENO, STDERR_FILENO)) diagnostic_stream = &stdout_stream;
   set_report_sink(write_diagnostic);
 }

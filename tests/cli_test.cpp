@@ -49,6 +49,8 @@ TEST(Cli, EndToEnd) {
       {"no letters back", {"/i"}, non_letters(), non_letters(), "", 0},
       {"nul splits words", {}, std::string("a\0b", 3), std::string("a\0bub", 5), "", 0},
       {"nul back", {"/i"}, std::string("a\0bub", 5), std::string("a\0b", 3), "", 0},
+      {"ctrl-z and crlf", {}, "Jay\x1a\r\nbox\r\n\x1a", "Judge-a-yac\x1a\r\nbub-o-xux\r\n\x1a", "", 0},
+      {"ctrl-z and crlf back", {"/i"}, "Judge-a-yac\x1a\r\nbub-o-xux\r\n", "Jay\x1a\r\nbox\r\n", "", 0},
       {"hyphen in text", {}, "well-known\n", "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "", 0},
       {"hyphen read back", {"/i"}, "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "wellknown\n", "", 0},
       {"hyphens back", {"/i"}, "hash--e -hash hash-", "h-e -h h", "", 0},
