@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fendle/translate.hpp"
+#include "fendle/fendle.hpp"
 
 namespace {
 
@@ -42,26 +42,8 @@ const std::string& english() {
   return text;
 }
 
-std::string forward(const std::string& text) {
-  struct string_sink final : fendle::sink {
-    std::string s;
-    std::size_t used = 0;
-    char* reserve(std::size_t n) override {
-      s.resize(used + n);
-      return s.data() + used;
-    }
-    void commit(std::size_t n) override {
-      used += n;
-      s.resize(used);
-    }
-  } out;
-  fendle::encoder e;
-  e.feed(text, out);
-  return out.s;
-}
-
 const std::string& english_fendle() {
-  static const std::string s = forward(english());
+  static const std::string s = fendle::to_fendle(english());
   return s;
 }
 

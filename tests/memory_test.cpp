@@ -87,13 +87,7 @@ outcome run_streaming(const std::vector<std::string>& args, text_stream& in, tex
     dup2(pout[1], 1);
     dup2(perr[1], 2);
     for (int fd : {pin[0], pin[1], pout[0], pout[1], perr[0], perr[1]}) close(fd);
-    std::vector<std::string> copy = args;
-    std::string name = "fendle";
-    std::vector<char*> argv{name.data()};
-    for (auto& a : copy) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(fendle_path(), argv.data());
-    _exit(127);
+    exec_fendle(args);
   }
   close(pin[0]);
   close(pout[1]);

@@ -2,8 +2,10 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -62,14 +64,7 @@ run_result run_fendle(const run_options& o) {
       }
       case stdout_kind::with_stderr: place(out[1], 1); dup2(1, 2); break;
     }
-    std::vector<char*> argv;
-    std::string name = "fendle";
-    argv.push_back(name.data());
-    std::vector<std::string> args = o.args;
-    for (auto& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    execv(o.exe != nullptr ? o.exe : fendle_path(), argv.data());
-    _exit(127);
+    exec_fendle(o.args, o.exe);
   }
   close(in[0]);
   close(out[1]);
@@ -126,22 +121,15 @@ run_result run_fendle(const run_options& o) {
   return r;
 }
 
-namespace {
-
-[[noreturn]] void exec_fendle(const std::vector<std::string>& args) {
+void exec_fendle(const std::vector<std::string>& args, const char* exe) {
   std::vector<std::string> copy = args;
   std::string name = "fendle";
   std::vector<char*> argv{name.data()};
   for (auto& a : copy) argv.push_back(a.data());
   argv.push_back(nullptr);
-  execv(fendle_path(), argv.data());
+  execv(exe != nullptr ? exe : fendle_path(), argv.data());
   _exit(127);
 }
-
-}  // namespace
-
-#include <pty.h>
-#include <termios.h>
 
 child start_fendle(const std::vector<std::string>& args, bool terminal) {
   child c;

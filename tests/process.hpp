@@ -28,6 +28,9 @@ struct run_options {
 const char* fendle_path();
 const char* fendle_words_path();
 
+// Replaces this (child) process with fendle, or with `exe` when given.
+[[noreturn]] void exec_fendle(const std::vector<std::string>& args, const char* exe = nullptr);
+
 // Runs it to the end. With stdout_kind::with_stderr both streams share one
 // pipe and everything lands in `out`.
 run_result run_fendle(const run_options& options);

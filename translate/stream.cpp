@@ -183,23 +183,6 @@ void encoder::feed(std::string_view text, sink& out) {
   in_word_ = is_letter(prev);
 }
 
-void decoder::take_letter(char c, sink& out, diagnostics& report) {
-  if (!long_ && held_size_ < hold_capacity) {
-    held_[held_size_++] = c;
-    return;
-  }
-  if (!long_) {
-    // Too long to be fendle, and too long to hold: pass it on as it comes.
-    long_ = true;
-    report.long_syllable_begin();
-    report.long_syllable_piece(std::string_view(held_, held_size_));
-    put(out, std::string_view(held_, held_size_));
-    held_size_ = 0;
-  }
-  report.long_syllable_piece(std::string_view(&c, 1));
-  put(out, std::string_view(&c, 1));
-}
-
 void decoder::take_letters(std::string_view run, sink& out, diagnostics& report) {
   if (!long_ && held_size_ + run.size() <= hold_capacity) {
     std::memcpy(held_ + held_size_, run.data(), run.size());
@@ -247,7 +230,7 @@ void decoder::take_other(char c, sink& out, diagnostics& report) {
 
 void decoder::feed_plain(std::string_view fendle, sink& out, diagnostics& report) {
   for (const char c : fendle) {
-    if (is_letter(static_cast<unsigned char>(c))) take_letter(c, out, report);
+    if (is_letter(static_cast<unsigned char>(c))) take_letters(std::string_view(&c, 1), out, report);
     else take_other(c, out, report);
   }
 }

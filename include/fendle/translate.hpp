@@ -67,7 +67,6 @@ class decoder {
   static constexpr std::size_t hold_capacity = 4096;
 
  private:
-  void take_letter(char c, sink& out, diagnostics& report);
   void take_letters(std::string_view run, sink& out, diagnostics& report);
   void take_other(char c, sink& out, diagnostics& report);
   void end_syllable(sink& out, diagnostics& report);
