@@ -202,28 +202,37 @@ std::string pattern(std::size_t n) {
 }
 
 TEST(Cli, WordsOfAnyLength) {
-  // Around the reader's buffer of 2047 letters, and far past it.
-  for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
-    const std::string word = pattern(n), fendle = fendle_of(word);
-    run_result r = run_fendle({{}, word + " " + word});
-    EXPECT_EQ(r.out, fendle + " " + fendle) << n;
-    r = run_fendle({{"/i"}, fendle + "\n" + fendle});
-    EXPECT_EQ(r.out, word + "\n" + word) << n;
-    EXPECT_EQ(r.err, "") << n;
+  // Around the reader's buffer of 2047 letters, and far past it, in both loops.
+  for (const char* exe : {fendle_path(), fendle_words_path()}) {
+    for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
+      const std::string word = pattern(n), fendle = fendle_of(word);
+      run_options o{{}, word + " " + word};
+      o.exe = exe;
+      run_result r = run_fendle(o);
+      EXPECT_EQ(r.out, fendle + " " + fendle) << n << " " << exe;
+      o = {{"/i"}, fendle + "\n" + fendle};
+      o.exe = exe;
+      r = run_fendle(o);
+      EXPECT_EQ(r.out, word + "\n" + word) << n << " " << exe;
+      EXPECT_EQ(r.err, "") << n << " " << exe;
+    }
   }
 }
 
 TEST(Cli, LongInvalidSyllablesAreReportedWhole) {
-  for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
-    const std::string s = pattern(n), input = "x" + s + "-e " + s;
-    run_result r = run_fendle({{"/i"}, input});
-    EXPECT_EQ(r.out, "x" + s + "e " + s) << n;
-    EXPECT_EQ(r.err, invalid("x" + s) + invalid(s)) << n;
+  for (const char* exe : {fendle_path(), fendle_words_path()}) {
+    for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
+      const std::string s = pattern(n), input = "x" + s + "-e " + s;
+      run_options o{{"/i"}, input};
+      o.exe = exe;
+      run_result r = run_fendle(o);
+      EXPECT_EQ(r.out, "x" + s + "e " + s) << n << " " << exe;
+      EXPECT_EQ(r.err, invalid("x" + s) + invalid(s)) << n << " " << exe;
 
-    run_options shared{{"/i"}, input};
-    shared.out = stdout_kind::with_stderr;
-    r = run_fendle(shared);
-    EXPECT_EQ(r.out, invalid("x" + s) + "x" + s + "e " + invalid(s) + s) << n;
+      o.out = stdout_kind::with_stderr;
+      r = run_fendle(o);
+      EXPECT_EQ(r.out, invalid("x" + s) + "x" + s + "e " + invalid(s) + s) << n << " " << exe;
+    }
   }
 }
 
