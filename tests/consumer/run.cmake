@@ -29,7 +29,9 @@ if(MAN)
 endif()
 
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${WORK_DIR}/build
-  -DCMAKE_PREFIX_PATH=${stage} -DCMAKE_BUILD_TYPE=Release RESULT_VARIABLE failed)
+  -DCMAKE_PREFIX_PATH=${stage} -DCMAKE_BUILD_TYPE=Release
+  "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}"
+  RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "the consumer did not configure")
 endif()
