@@ -17,6 +17,14 @@ fendled=$dir/english.fendle
 "$fendle" /i < "$fendled" 2> "$dir/errors" | cmp -s - <(sed 's/\([A-Za-z]\)-/\1/g' "$text") ||
   { echo "fendle /i did not give the text back" >&2; exit 1; }
 [ ! -s "$dir/errors" ] || { echo "fendle /i reported syllables of its own output" >&2; exit 1; }
+# And the fast paths write what the word-by-word loop writes, where it was built.
+words=$(dirname "$fendle")/tests/fendle-words
+if [ -x "$words" ]; then
+  "$words" < "$text" | cmp -s - "$fendled" || { echo "fendle and fendle-words differ" >&2; exit 1; }
+  cmp -s <("$fendle" /i < "$fendled") <("$words" /i < "$fendled") ||
+    { echo "fendle /i and fendle-words /i differ" >&2; exit 1; }
+  echo "output: the same bytes as the word-by-word loop, both ways"
+fi
 
 measure() {  # name input command...
   local name=$1 input=$2
