@@ -50,14 +50,16 @@ void translate_words(in_stream& in) {
     }
     if (!inverse) {
       if (open) text_output().put('-');
-      text_output().put(std::string_view(output_buffer, fendle::expand(word, output_buffer, &report)));
+      text_output().put(
+          std::string_view(output_buffer, fendle::expand(word, output_buffer, &report)));
     } else if (open || n == word_max) {
       if (!open) report.long_syllable_begin();
       report.long_syllable_piece(word);
       text_output().put(word);
       if (n < word_max) report.long_syllable_end();
     } else {
-      text_output().put(std::string_view(output_buffer, fendle::contract(word, output_buffer, &report)));
+      text_output().put(
+          std::string_view(output_buffer, fendle::contract(word, output_buffer, &report)));
     }
     open = n == word_max;
   }
@@ -71,8 +73,10 @@ void translate_blocks(in_stream& in) {
   for (;;) {
     const std::string_view block = in.next_block();
     if (block.empty()) break;
-    if (inverse) decoder.feed(block, out, report);
-    else encoder.feed(block, out);
+    if (inverse)
+      decoder.feed(block, out, report);
+    else
+      encoder.feed(block, out);
     if (console_failed()) return;
   }
   if (inverse) decoder.finish(out, report);

@@ -22,15 +22,10 @@ int write_text(const char* text) {
 int main(int argc, char** argv) {
   open_console();
   switch (read_options(argc, argv)) {
-    case request::help:
-      return write_text(help_text);
-    case request::version:
-      return write_text(version_text);
-    case request::usage:
-      report_error(usage_message, usage_line);
-      return close_console(1);
-    case request::translate:
-      break;
+    case request::help: return write_text(help_text);
+    case request::version: return write_text(version_text);
+    case request::usage: report_error(usage_message, usage_line); return close_console(1);
+    case request::translate: break;
   }
   in_stream in(STDIN_FILENO, flush_console);
 #ifdef FENDLE_WORD_LOOP

@@ -13,7 +13,8 @@ namespace {
 void write_stderr(const char* data, std::size_t size) {
   while (size > 0) {
 #ifdef _WIN32
-    const int n = write(STDERR_FILENO, data, static_cast<unsigned>(size < (1u << 30) ? size : 1u << 30));
+    const int n =
+        write(STDERR_FILENO, data, static_cast<unsigned>(size < (1u << 30) ? size : 1u << 30));
 #else
     const ssize_t n = write(STDERR_FILENO, data, size);
 #endif

@@ -8,7 +8,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 4) return 0;
   // The first four bytes choose the pieces and the path of the fast decoder.
-  const std::uint32_t seed = data[0] | data[1] << 8 | data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
+  const std::uint32_t seed =
+      data[0] | data[1] << 8 | data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
   const std::string_view input(reinterpret_cast<const char*>(data) + 4, size - 4);
   const auto cuts = fuzz::cuts_from(seed, input.size());
   fendle::detail::allow_block_decoder((seed & 0x80000000u) == 0);

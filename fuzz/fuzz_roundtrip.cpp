@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 1; i < text.size(); ++i)
     if (text[i] == '-' && fendle::is_letter(static_cast<unsigned char>(text[i - 1]))) text[i] = ' ';
   const std::uint32_t seed = size > 0 ? data[0] * 2654435761u : 1;
-  const fuzz::recorder there = fuzz::translate(text, false, fuzz::path::fast, fuzz::cuts_from(seed, text.size()));
+  const fuzz::recorder there =
+      fuzz::translate(text, false, fuzz::path::fast, fuzz::cuts_from(seed, text.size()));
   const fuzz::recorder back = fuzz::translate(there.text, true, fuzz::path::fast,
                                               fuzz::cuts_from(seed + 1, there.text.size()));
   fuzz::require(back.text == text);

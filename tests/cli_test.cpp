@@ -16,8 +16,7 @@ const std::string help =
     "   /? or /h: print this helpful information and exit.\n"
     "   /v:       print version number and exit.\n"
     "   /i:       translate fendle back to text.\n\n\n";
-const std::string usage =
-    "Fendle: error: Usage: fendle [/i /h /? /v] [ < input ] [ > output ]\n";
+const std::string usage = "Fendle: error: Usage: fendle [/i /h /? /v] [ < input ] [ > output ]\n";
 
 std::string invalid(const std::string& syllable) {
   return "Fendle: error: syntax: word " + syllable + " is not valid fendle\n";
@@ -49,8 +48,18 @@ TEST(Cli, EndToEnd) {
       {"no letters back", {"/i"}, non_letters(), non_letters(), "", 0},
       {"nul splits words", {}, std::string("a\0b", 3), std::string("a\0bub", 5), "", 0},
       {"nul back", {"/i"}, std::string("a\0bub", 5), std::string("a\0b", 3), "", 0},
-      {"ctrl-z and crlf", {}, "Jay\x1a\r\nbox\r\n\x1a", "Judge-a-yac\x1a\r\nbub-o-xux\r\n\x1a", "", 0},
-      {"ctrl-z and crlf back", {"/i"}, "Judge-a-yac\x1a\r\nbub-o-xux\r\n", "Jay\x1a\r\nbox\r\n", "", 0},
+      {"ctrl-z and crlf",
+       {},
+       "Jay\x1a\r\nbox\r\n\x1a",
+       "Judge-a-yac\x1a\r\nbub-o-xux\r\n\x1a",
+       "",
+       0},
+      {"ctrl-z and crlf back",
+       {"/i"},
+       "Judge-a-yac\x1a\r\nbub-o-xux\r\n",
+       "Jay\x1a\r\nbox\r\n",
+       "",
+       0},
       {"hyphen in text", {}, "well-known\n", "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "", 0},
       {"hyphen read back", {"/i"}, "wac-e-lul-lul-kuk-nun-o-wac-nun\n", "wellknown\n", "", 0},
       {"hyphens back", {"/i"}, "hash--e -hash hash-", "h-e -h h", "", 0},
@@ -99,7 +108,8 @@ TEST(Cli, BlockLoopMatchesWordLoop) {
     const std::string text = random_text(1 + rng() % 200000, "The quick brown fox, jumps!\n");
     std::string fendle = run_fendle({{}, text}).out;
     inputs.push_back(fendle);
-    for (int k = 0; k < 20 && !fendle.empty(); ++k) fendle[rng() % fendle.size()] = "xuA-\0 "[rng() % 6];
+    for (int k = 0; k < 20 && !fendle.empty(); ++k)
+      fendle[rng() % fendle.size()] = "xuA-\0 "[rng() % 6];
     inputs.push_back(fendle);
   }
   for (const std::string& input : inputs) {
@@ -148,9 +158,19 @@ TEST(Cli, InputOutputFailuresAreReported) {
       {"disk full, version", {"/v"}, "", stdin_kind::data, stdout_kind::full, false, full},
       {"stdout closed", {}, "Hello\n", stdin_kind::data, stdout_kind::closed, false, bad_out},
       {"broken pipe", {}, big, stdin_kind::data, stdout_kind::broken_pipe, true, broken},
-      {"stdin a directory", {}, "", stdin_kind::directory, stdout_kind::pipe, false,
+      {"stdin a directory",
+       {},
+       "",
+       stdin_kind::directory,
+       stdout_kind::pipe,
+       false,
        "Fendle: error: cannot read standard input: Is a directory\n"},
-      {"stdin closed", {}, "", stdin_kind::closed, stdout_kind::pipe, false,
+      {"stdin closed",
+       {},
+       "",
+       stdin_kind::closed,
+       stdout_kind::pipe,
+       false,
        "Fendle: error: cannot read standard input: Bad file descriptor\n"},
   };
   for (const auto& c : cases) {
@@ -180,9 +200,10 @@ TEST(Cli, NothingToWriteToAClosedStdoutIsNoFailure) {
 
 // The fendle of a word, built from a hand-written table.
 std::string fendle_of(const std::string& word) {
-  static const char* const table[26] = {
-      "a", "bub", "cuc", "dud", "e", "fuf", "gug", "hash", "i", "judge", "kuk", "lul", "mum",
-      "nun", "o", "pup", "quack", "rur", "sus", "tut", "u", "vuv", "wac", "xux", "yac", "zuz"};
+  static const char* const table[26] = {"a",    "bub", "cuc",   "dud", "e",   "fuf", "gug",
+                                        "hash", "i",   "judge", "kuk", "lul", "mum", "nun",
+                                        "o",    "pup", "quack", "rur", "sus", "tut", "u",
+                                        "vuv",  "wac", "xux",   "yac", "zuz"};
   std::string out;
   for (char c : word) {
     if (!out.empty()) out += '-';

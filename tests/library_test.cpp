@@ -15,8 +15,8 @@ TEST(Library, WholeTextsBothWays) {
   EXPECT_EQ(fendle::from_fendle("Hash-i, yac-o-u!\n"), "Hi, you!\n");
   std::vector<std::string> seen;
   const std::string long_one(100000, 'q');
-  const std::string back =
-      fendle::from_fendle("HASH-i xx " + long_one + "-e", [&](std::string_view s) { seen.emplace_back(s); });
+  const std::string back = fendle::from_fendle("HASH-i xx " + long_one + "-e",
+                                               [&](std::string_view s) { seen.emplace_back(s); });
   EXPECT_EQ(back, "HASHi xx " + long_one + "e");
   EXPECT_EQ(seen, (std::vector<std::string>{"HASH", "xx", long_one}));
   EXPECT_EQ(fendle::from_fendle("xx"), "xx");  // no handler: ignored
@@ -24,7 +24,8 @@ TEST(Library, WholeTextsBothWays) {
 
 TEST(Library, SameBytesAsTheProgram) {
   std::string text;
-  for (int c = 0; c < 256; ++c) text += {static_cast<char>(c), 'a', static_cast<char>(c), 'Q', '-', 'y'};
+  for (int c = 0; c < 256; ++c)
+    text += {static_cast<char>(c), 'a', static_cast<char>(c), 'Q', '-', 'y'};
   const run_result forward = run_fendle({{}, text});
   EXPECT_EQ(fendle::to_fendle(text), forward.out);
   const run_result inverse = run_fendle({{"/i"}, text});

@@ -1,7 +1,7 @@
 // Memory stays flat however long a word is: a 200 MB word in either direction,
 // generated and checked as it streams, within 8 MiB of peak resident memory.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -28,9 +28,10 @@ constexpr std::size_t word_size = 200u << 20;
 const std::string letters = "TheQuickBrownFoxJumpsOverTheLazyDogWhyJinxHq";
 
 std::string syllable(char c) {
-  static const char* const table[26] = {
-      "a", "bub", "cuc", "dud", "e", "fuf", "gug", "hash", "i", "judge", "kuk", "lul", "mum",
-      "nun", "o", "pup", "quack", "rur", "sus", "tut", "u", "vuv", "wac", "xux", "yac", "zuz"};
+  static const char* const table[26] = {"a",    "bub", "cuc",   "dud", "e",   "fuf", "gug",
+                                        "hash", "i",   "judge", "kuk", "lul", "mum", "nun",
+                                        "o",    "pup", "quack", "rur", "sus", "tut", "u",
+                                        "vuv",  "wac", "xux",   "yac", "zuz"};
   std::string s = table[(c | 0x20) - 'a'];
   s[0] = c;
   return s;

@@ -1,10 +1,11 @@
 // The option table: only the character after the slash counts, and the first
 // option that ends the program wins.
+#include "options.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "options.hpp"
 #include "word_reader.hpp"
 
 namespace {

@@ -62,7 +62,10 @@ run_result run_fendle(const run_options& o) {
         place(p[1], 1);
         break;
       }
-      case stdout_kind::with_stderr: place(out[1], 1); dup2(1, 2); break;
+      case stdout_kind::with_stderr:
+        place(out[1], 1);
+        dup2(1, 2);
+        break;
     }
     exec_fendle(o.args, o.exe);
   }

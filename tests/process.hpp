@@ -6,10 +6,10 @@
 #include <vector>
 
 struct run_result {
-  std::string out;       // standard output
-  std::string err;       // standard error
-  int status = -1;       // exit status, or -1 when killed
-  int signal = 0;        // the signal that ended it, if any
+  std::string out;  // standard output
+  std::string err;  // standard error
+  int status = -1;  // exit status, or -1 when killed
+  int signal = 0;   // the signal that ended it, if any
 };
 
 enum class stdin_kind { data, directory, closed };

@@ -40,9 +40,11 @@ TEST(Properties, EveryByteValueBothWays) {
     const bool valid_alone = !letter(c) || syllable(c) == byte;  // vowels are their own syllable
     for (path how : {path::plain, path::fast}) {
       EXPECT_EQ(translate(byte, false, how).both, forward) << value;
-      EXPECT_EQ(translate(byte, true, how).both, valid_alone ? byte : "<" + byte + ">" + byte) << value;
+      EXPECT_EQ(translate(byte, true, how).both, valid_alone ? byte : "<" + byte + ">" + byte)
+          << value;
       // And back again, inside a line, for every byte but a hyphen after a letter.
-      EXPECT_EQ(translate(translate(" " + byte + "\n", false, how).text, true, how).both, " " + byte + "\n")
+      EXPECT_EQ(translate(translate(" " + byte + "\n", false, how).text, true, how).both,
+                " " + byte + "\n")
           << value;
     }
   }
@@ -128,15 +130,16 @@ TEST(Properties, LineByLineThroughTheProgram) {
 
 // Every pair of cuts in short inputs, both paths, both ways.
 TEST(Properties, NoTwoCutsChangeTheOutput) {
-  const std::string inputs[] = {"Hash-i, yac-o-u!\n", "hash--e HASH bub-", std::string("a-b c\0d-", 8),
-                                "QUICK jump"};
+  const std::string inputs[] = {"Hash-i, yac-o-u!\n", "hash--e HASH bub-",
+                                std::string("a-b c\0d-", 8), "QUICK jump"};
   for (const std::string& input : inputs) {
     for (bool inverse : {false, true}) {
       const std::string expected = translate(input, inverse, path::plain).both;
       for (std::size_t i = 0; i <= input.size(); ++i) {
         for (std::size_t j = i; j <= input.size(); ++j) {
           for (path how : {path::plain, path::fast})
-            EXPECT_EQ(translate(input, inverse, how, {i, j}).both, expected) << input << " " << i << " " << j;
+            EXPECT_EQ(translate(input, inverse, how, {i, j}).both, expected)
+                << input << " " << i << " " << j;
         }
       }
     }

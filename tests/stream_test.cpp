@@ -21,10 +21,10 @@ using fuzz::translate;
   if (a == b) return ::testing::AssertionSuccess();
   std::size_t i = 0;
   while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-  return ::testing::AssertionFailure() << "sizes " << a.size() << " and " << b.size()
-                                       << ", first difference at " << i << ": ..."
-                                       << a.substr(i > 20 ? i - 20 : 0, 40) << "... against ..."
-                                       << b.substr(i > 20 ? i - 20 : 0, 40) << "...";
+  return ::testing::AssertionFailure()
+         << "sizes " << a.size() << " and " << b.size() << ", first difference at " << i << ": ..."
+         << a.substr(i > 20 ? i - 20 : 0, 40) << "... against ..."
+         << b.substr(i > 20 ? i - 20 : 0, 40) << "...";
 }
 
 std::string head(const std::string& s) { return s.substr(0, 60); }
@@ -57,9 +57,21 @@ std::string all_bytes() {
 // every position, runs around the decoder's hold, and noise.
 std::vector<std::string> inputs() {
   std::vector<std::string> v = {
-      "", "a", "-", "--", "a-", "-a", "Hi, you!\n", "Hash-i, yac-o-u!\n", "hash--e -hash hash-",
-      "well-known", "HASH HAsh BuB bUb bubb buc ae h b y wa hudge-jash-yuack-wash-hac-qac",
-      "xux-zuz-Xux-1u1", "hashelullulo", std::string("a\0b-\0-bub\0", 10), all_bytes(),
+      "",
+      "a",
+      "-",
+      "--",
+      "a-",
+      "-a",
+      "Hi, you!\n",
+      "Hash-i, yac-o-u!\n",
+      "hash--e -hash hash-",
+      "well-known",
+      "HASH HAsh BuB bUb bubb buc ae h b y wa hudge-jash-yuack-wash-hac-qac",
+      "xux-zuz-Xux-1u1",
+      "hashelullulo",
+      std::string("a\0b-\0-bub\0", 10),
+      all_bytes(),
       "Judge-a-yac Wac-o-wac Bub-o-xux a-e-i-o-u I\r\n",
   };
   for (std::size_t n : {fendle::decoder::hold_capacity - 1, fendle::decoder::hold_capacity,
@@ -117,7 +129,8 @@ TEST_P(Stream, ByteByByteAndRandomPieces) {
       for (std::size_t i = 1; i < input.size(); ++i) each.push_back(i);
       for (std::size_t at = 0; at < input.size(); at += 1 + rng() % 40) random.push_back(at);
       EXPECT_TRUE(same(translate(input, inverse, path::fast, each).both, expected)) << head(input);
-      EXPECT_TRUE(same(translate(input, inverse, path::fast, random).both, expected)) << head(input);
+      EXPECT_TRUE(same(translate(input, inverse, path::fast, random).both, expected))
+          << head(input);
     }
   }
 }
@@ -154,7 +167,8 @@ TEST_P(Stream, AFaultAnywhereInLongFendle) {
     for (char fault : {'x', 'A', '-', ' ', 'u'}) {
       std::string input = fendle;
       input[at] = fault;
-      EXPECT_TRUE(same(translate(input, true, path::fast).both, translate(input, true, path::plain).both))
+      EXPECT_TRUE(
+          same(translate(input, true, path::fast).both, translate(input, true, path::plain).both))
           << "fault " << fault << " at " << at;
     }
   }

@@ -1,19 +1,23 @@
 // The letter classes, the syllable table, expand and contract.
+#include "fendle/translate.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 #include <vector>
 
-#include "fendle/translate.hpp"
-
 namespace {
 
 // Records what the routines report, in order.
 struct recorder : fendle::diagnostics {
   std::vector<std::string> seen;
-  void non_letter(unsigned char c) override { seen.push_back("non-letter " + std::string(1, static_cast<char>(c))); }
-  void invalid_syllable(std::string_view s) override { seen.push_back("invalid " + std::string(s)); }
+  void non_letter(unsigned char c) override {
+    seen.push_back("non-letter " + std::string(1, static_cast<char>(c)));
+  }
+  void invalid_syllable(std::string_view s) override {
+    seen.push_back("invalid " + std::string(s));
+  }
 };
 
 std::string expand(std::string_view word, recorder* r = nullptr) {
@@ -46,8 +50,8 @@ TEST(Letters, ClassesOfAllBytes) {
 
 // The syllable of every lower-case letter, written out by hand.
 const char* const syllables[26] = {
-    "a",   "bub", "cuc", "dud", "e",   "fuf",   "gug",   "hash", "i",   "judge", "kuk", "lul", "mum",
-    "nun", "o",   "pup", "quack", "rur", "sus", "tut", "u", "vuv", "wac",  "xux", "yac", "zuz"};
+    "a",   "bub", "cuc", "dud",   "e",   "fuf", "gug", "hash", "i",   "judge", "kuk", "lul", "mum",
+    "nun", "o",   "pup", "quack", "rur", "sus", "tut", "u",    "vuv", "wac",   "xux", "yac", "zuz"};
 
 TEST(Letters, SyllableOfEveryLetter) {
   for (int i = 0; i < 26; ++i) {
@@ -62,11 +66,11 @@ TEST(Letters, SyllableOfEveryLetter) {
 
 TEST(Expand, Words) {
   const std::pair<const char*, const char*> cases[] = {
-      {"Hello", "Hash-e-lul-lul-o"},   {"Quick", "Quack-u-i-cuc-kuk"},
-      {"QUICK", "Quack-U-I-Cuc-Kuk"},  {"Jay", "Judge-a-yac"},
-      {"Wow", "Wac-o-wac"},            {"Box", "Bub-o-xux"},
-      {"aeiou", "a-e-i-o-u"},          {"I", "I"},
-      {"yYwW", "yac-Yac-wac-Wac"},     {"", ""},
+      {"Hello", "Hash-e-lul-lul-o"},  {"Quick", "Quack-u-i-cuc-kuk"},
+      {"QUICK", "Quack-U-I-Cuc-Kuk"}, {"Jay", "Judge-a-yac"},
+      {"Wow", "Wac-o-wac"},           {"Box", "Bub-o-xux"},
+      {"aeiou", "a-e-i-o-u"},         {"I", "I"},
+      {"yYwW", "yac-Yac-wac-Wac"},    {"", ""},
   };
   for (const auto& [word, fendle] : cases) EXPECT_EQ(expand(word), fendle) << word;
 }
@@ -91,9 +95,9 @@ TEST(Expand, NonLettersKeepTheirHyphens) {
 
 TEST(Contract, ValidSyllables) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a", "a"},     {"E", "E"},     {"u", "u"},     {"Hash", "H"},  {"hac", "h"},
-      {"qac", "q"},   {"hudge", "h"}, {"jash", "j"},  {"yuack", "y"}, {"wash", "w"},
-      {"xux", "x"},   {"zuz", "z"},   {"Xux", "X"},   {"1u1", "1"},
+      {"a", "a"},   {"E", "E"},     {"u", "u"},    {"Hash", "H"},  {"hac", "h"},
+      {"qac", "q"}, {"hudge", "h"}, {"jash", "j"}, {"yuack", "y"}, {"wash", "w"},
+      {"xux", "x"}, {"zuz", "z"},   {"Xux", "X"},  {"1u1", "1"},
   };
   for (const auto& [syllable, letter] : cases) {
     recorder r;
@@ -103,8 +107,8 @@ TEST(Contract, ValidSyllables) {
 }
 
 TEST(Contract, InvalidSyllablesAreReportedAndCopied) {
-  for (const char* s : {"ae", "h", "b", "HASH", "HAsh", "buc", "bubb", "BuB", "BUB", "bUb", "hashelullulo",
-                        "hack", "y", "wa"}) {
+  for (const char* s : {"ae", "h", "b", "HASH", "HAsh", "buc", "bubb", "BuB", "BUB", "bUb",
+                        "hashelullulo", "hack", "y", "wa"}) {
     recorder r;
     EXPECT_EQ(contract(s, &r), s);
     EXPECT_EQ(r.seen, std::vector<std::string>{"invalid " + std::string(s)});

@@ -1,12 +1,12 @@
 // The word reader: which words it returns, and where the delimiters go.
+#include "word_reader.hpp"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include "word_reader.hpp"
 
 namespace {
 

@@ -5,10 +5,12 @@ namespace fendle {
 
 int is_vowel(int c) {
   switch (to_lower(static_cast<unsigned char>(c))) {
-    case 'a': case 'e': case 'i': case 'o': case 'u':
-      return 1;
-    default:
-      return 0;
+    case 'a':
+    case 'e':
+    case 'i':
+    case 'o':
+    case 'u': return 1;
+    default: return 0;
   }
 }
 

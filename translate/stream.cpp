@@ -2,9 +2,9 @@
 // rules one byte at a time, and a fast path that gives the same bytes.
 #include <algorithm>
 #include <array>
-#include <string>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "fendle/translate.hpp"
 #include "vector.hpp"
@@ -51,7 +51,8 @@ struct encode_table {
     for (unsigned prev = 0; prev < 256; ++prev) {
       const unsigned after = is_letter(static_cast<unsigned char>(prev)) ? 1 : 0;
       for (unsigned c = 0; c < 256; ++c) {
-        const unsigned char bytes[2] = {static_cast<unsigned char>(prev), static_cast<unsigned char>(c)};
+        const unsigned char bytes[2] = {static_cast<unsigned char>(prev),
+                                        static_cast<unsigned char>(c)};
         const unsigned i = load_pair(bytes);
         out[i] = row[after][c];
         out[i].bytes[7] = static_cast<char>(row_len[after][c]);
@@ -230,8 +231,10 @@ void decoder::take_other(char c, sink& out, diagnostics& report) {
 
 void decoder::feed_plain(std::string_view fendle, sink& out, diagnostics& report) {
   for (const char c : fendle) {
-    if (is_letter(static_cast<unsigned char>(c))) take_letters(std::string_view(&c, 1), out, report);
-    else take_other(c, out, report);
+    if (is_letter(static_cast<unsigned char>(c)))
+      take_letters(std::string_view(&c, 1), out, report);
+    else
+      take_other(c, out, report);
   }
 }
 
@@ -272,7 +275,8 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
         ++p;
         continue;
       }
-      const unsigned k = t.suffix[load_pair(reinterpret_cast<const unsigned char*>(p) + 1)] & t.irregular[c];
+      const unsigned k =
+          t.suffix[load_pair(reinterpret_cast<const unsigned char*>(p) + 1)] & t.irregular[c];
       const decode_table::form& f = t.forms[c << 3 | k];
       const std::uint64_t pattern = f.pattern, mask = f.mask, len = f.len;
       std::uint64_t w;

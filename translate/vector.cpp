@@ -51,11 +51,11 @@ FENDLE_TARGET inline __m256i classes(__m256i x) {
                                         4, 2, 4, 4, 4, 1, 4, 2, 4, 2, 4, 0, 0, 0, 0, 0);
   const __m256i lower = _mm256_or_si256(x, _mm256_set1_epi8(0x20));
   const __m256i index = _mm256_and_si256(lower, _mm256_set1_epi8(0x1f));
-  const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-102),
-                                           _mm256_add_epi8(lower, _mm256_set1_epi8(31)));
-  const __m256i cls = _mm256_blendv_epi8(_mm256_shuffle_epi8(low, index),
-                                         _mm256_shuffle_epi8(high, index),
-                                         _mm256_slli_epi16(index, 3));
+  const __m256i letter =
+      _mm256_cmpgt_epi8(_mm256_set1_epi8(-102), _mm256_add_epi8(lower, _mm256_set1_epi8(31)));
+  const __m256i cls =
+      _mm256_blendv_epi8(_mm256_shuffle_epi8(low, index), _mm256_shuffle_epi8(high, index),
+                         _mm256_slli_epi16(index, 3));
   return _mm256_and_si256(cls, letter);
 }
 
@@ -99,8 +99,10 @@ inline std::uint64_t valid_starts(const masks& m, const masks& n) {
   const std::uint64_t a1 = ahead(m.a, n.a, 1), u1 = ahead(m.u, n.u, 1);
   const std::uint64_t ash = a1 & ahead(m.s, n.s, 2) & ahead(m.h, n.h, 3) & end4;
   const std::uint64_t ac = a1 & ahead(m.c, n.c, 2) & end3;
-  const std::uint64_t uack = u1 & ahead(m.a, n.a, 2) & ahead(m.c, n.c, 3) & ahead(m.k, n.k, 4) & end5;
-  const std::uint64_t udge = u1 & ahead(m.d, n.d, 2) & ahead(m.g, n.g, 3) & ahead(m.e, n.e, 4) & end5;
+  const std::uint64_t uack =
+      u1 & ahead(m.a, n.a, 2) & ahead(m.c, n.c, 3) & ahead(m.k, n.k, 4) & end5;
+  const std::uint64_t udge =
+      u1 & ahead(m.d, n.d, 2) & ahead(m.g, n.g, 3) & ahead(m.e, n.e, 4) & end5;
   return (m.vowel & end1) | (m.regular & u1 & m.same_lower & end3) |
          (m.irregular & (ash | ac | uack | udge));
 }
