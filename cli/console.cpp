@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 #include "common/report.hpp"
 #include "texts.hpp"
 
@@ -17,9 +23,26 @@ out_stream* diagnostic_stream = &stderr_stream;
 out_stream* text_stream = &stdout_stream;
 
 // Holds the text of a long invalid syllable while its diagnostic is written.
-std::FILE* spool_file = nullptr;
 out_stream* spool_stream = nullptr;
 int spool_error = 0;
+
+// A file that goes away when the program ends, or -1 with errno set.
+#ifdef _WIN32
+// The C runtime's tmpfile() writes to the root of the drive, which users may not write to.
+int open_temporary() {
+  wchar_t dir[MAX_PATH + 1], name[MAX_PATH + 1];
+  if (GetTempPathW(MAX_PATH + 1, dir) == 0 || GetTempFileNameW(dir, L"fen", 0, name) == 0) {
+    errno = EACCES;
+    return -1;
+  }
+  return _wopen(name, _O_RDWR | _O_BINARY | _O_TRUNC | _O_TEMPORARY);
+}
+#else
+int open_temporary() {
+  std::FILE* f = std::tmpfile();  // kept open to the end: its descriptor is used
+  return f != nullptr ? fileno(f) : -1;
+}
+#endif
 
 void write_diagnostic(const char* data, std::size_t size) {
   diagnostic_stream->put(std::string_view(data, size));
@@ -34,12 +57,12 @@ void report_failure(const char* message, int error) {
 
 bool open_spool() {
   if (spool_stream != nullptr) return true;
-  spool_file = std::tmpfile();
-  if (spool_file == nullptr) {
+  const int fd = open_temporary();
+  if (fd < 0) {
     spool_error = errno;
     return false;
   }
-  static out_stream stream(fileno(spool_file));
+  static out_stream stream(fd);
   spool_stream = &stream;
   return true;
 }
