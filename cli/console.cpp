@@ -23,8 +23,11 @@ out_stream* diagnostic_stream = &stderr_stream;
 out_stream* text_stream = &stdout_stream;
 
 // Holds the text of a long invalid syllable while its diagnostic is written.
+// A failure to write it stops the program, since text would be lost; a failure
+// to create it only costs the order, and is reported at the end.
 out_stream* spool_stream = nullptr;
 int spool_error = 0;
+int spool_open_error = 0;
 
 // A file that goes away when the program ends, or -1 with errno set.
 #ifdef _WIN32
@@ -59,7 +62,7 @@ bool open_spool() {
   if (spool_stream != nullptr) return true;
   const int fd = open_temporary();
   if (fd < 0) {
-    spool_error = errno;
+    spool_open_error = errno;
     return false;
   }
   static out_stream stream(fd);
@@ -115,14 +118,18 @@ bool console_failed() {
 }
 
 void begin_long_report() {
+  if (diagnostic_stream == &stdout_stream) {
+    if (open_spool()) text_stream = spool_stream;
+    else diagnostic_stream = &stderr_stream;  // out of order, but nothing is lost
+  }
   report_error("%s", invalid_head);
-  if (diagnostic_stream == &stdout_stream && open_spool()) text_stream = spool_stream;
 }
 
 void long_report_piece(std::string_view piece) { diagnostic_stream->put(piece); }
 
 void end_long_report() {
   diagnostic_stream->put(invalid_tail);
+  if (spool_open_error != 0) diagnostic_stream = &stdout_stream;
   if (text_stream == spool_stream && spool_stream != nullptr) {
     text_stream = &stdout_stream;
     drain_spool();
@@ -136,8 +143,8 @@ int close_console(int status) {
   int error = stdout_stream.error();
   // A descriptor that was never open has nothing to lose: only a real close failure counts.
   if (error == 0 && close(STDOUT_FILENO) != 0 && errno != EBADF) error = errno;
-  if (spool_error != 0) {
-    report_failure(spool_failure_message, spool_error);
+  if (spool_error != 0 || spool_open_error != 0) {
+    report_failure(spool_failure_message, spool_error != 0 ? spool_error : spool_open_error);
     status = 2;
   }
   if (error != 0) {
