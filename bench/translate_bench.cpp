@@ -52,75 +52,55 @@ const std::string& long_word() {
   static const std::string s(4u << 20, 'q');
   return s;
 }
+// `piece` over and over, to 4 MiB.
+std::string repeated(std::string_view piece) {
+  std::string t;
+  while (t.size() < (4u << 20)) t += piece;
+  return t;
+}
 const std::string& invalid_syllables() {
-  static const std::string s = [] {
-    std::string t;
-    while (t.size() < (4u << 20)) t += "HASH-bUb-xx-ae-hack ";
-    return t;
-  }();
+  static const std::string s = repeated("HASH-bUb-xx-ae-hack ");
   return s;
 }
 const std::string& no_letters() {
-  static const std::string s = [] {
-    std::string t;
-    while (t.size() < (4u << 20)) t += "0123456789 ,.;:!?-()[]\n\t\x80\xff";
-    return t;
-  }();
+  static const std::string s = repeated("0123456789 ,.;:!?-()[]\n\t\x80\xff");
   return s;
 }
 
-// Feeds the input in blocks the size the program reads.
-void encode(benchmark::State& state, const std::string& input) {
+enum class way { forward, inverse };
+enum class route { fast, plain };
+
+// Feeds the input in blocks the size the program reads, through one path.
+void translate(benchmark::State& state, const std::string& input, way w, route r) {
   null_sink out;
+  constexpr std::size_t block = 1 << 17;
   for (auto _ : state) {
     fendle::encoder e;
-    for (std::size_t at = 0; at < input.size(); at += 1 << 17)
-      e.feed(std::string_view(input).substr(at, 1 << 17), out);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
-}
-
-void decode(benchmark::State& state, const std::string& input) {
-  null_sink out;
-  for (auto _ : state) {
     fendle::decoder d;
-    for (std::size_t at = 0; at < input.size(); at += 1 << 17)
-      d.feed(std::string_view(input).substr(at, 1 << 17), out, out);
-    d.finish(out, out);
+    for (std::size_t at = 0; at < input.size(); at += block) {
+      const std::string_view piece = std::string_view(input).substr(at, block);
+      if (w == way::forward && r == route::fast) e.feed(piece, out);
+      if (w == way::forward && r == route::plain) e.feed_plain(piece, out);
+      if (w == way::inverse && r == route::fast) d.feed(piece, out, out);
+      if (w == way::inverse && r == route::plain) d.feed_plain(piece, out, out);
+    }
+    if (w == way::inverse) d.finish(out, out);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
 }
 
-void decode_plain(benchmark::State& state, const std::string& input) {
-  null_sink out;
-  for (auto _ : state) {
-    fendle::decoder d;
-    d.feed_plain(input, out, out);
-    d.finish(out, out);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
-}
-
-void encode_plain(benchmark::State& state, const std::string& input) {
-  null_sink out;
-  for (auto _ : state) {
-    fendle::encoder e;
-    e.feed_plain(input, out);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * input.size()));
-}
-
-BENCHMARK_CAPTURE(encode, english, english());
-BENCHMARK_CAPTURE(encode_plain, english, english());
-BENCHMARK_CAPTURE(encode, fendle, english_fendle());
-BENCHMARK_CAPTURE(encode, long_word, long_word());
-BENCHMARK_CAPTURE(encode, no_letters, no_letters());
-BENCHMARK_CAPTURE(decode, fendle, english_fendle());
-BENCHMARK_CAPTURE(decode_plain, fendle, english_fendle());
-BENCHMARK_CAPTURE(decode, english, english());
-BENCHMARK_CAPTURE(decode, long_word, long_word());
-BENCHMARK_CAPTURE(decode, invalid_syllables, invalid_syllables());
-BENCHMARK_CAPTURE(decode, no_letters, no_letters());
+BENCHMARK_CAPTURE(translate, forward_english, english(), way::forward, route::fast);
+BENCHMARK_CAPTURE(translate, forward_english_plain, english(), way::forward, route::plain);
+BENCHMARK_CAPTURE(translate, forward_fendle, english_fendle(), way::forward, route::fast);
+BENCHMARK_CAPTURE(translate, forward_long_word, long_word(), way::forward, route::fast);
+BENCHMARK_CAPTURE(translate, forward_no_letters, no_letters(), way::forward, route::fast);
+BENCHMARK_CAPTURE(translate, inverse_fendle, english_fendle(), way::inverse, route::fast);
+BENCHMARK_CAPTURE(translate, inverse_fendle_plain, english_fendle(), way::inverse, route::plain);
+BENCHMARK_CAPTURE(translate, inverse_english, english(), way::inverse, route::fast);
+BENCHMARK_CAPTURE(translate, inverse_long_word, long_word(), way::inverse, route::fast);
+BENCHMARK_CAPTURE(translate, inverse_invalid_syllables, invalid_syllables(), way::inverse,
+                  route::fast);
+BENCHMARK_CAPTURE(translate, inverse_no_letters, no_letters(), way::inverse, route::fast);
 
 }  // namespace
 

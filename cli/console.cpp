@@ -119,8 +119,10 @@ bool console_failed() {
 
 void begin_long_report() {
   if (diagnostic_stream == &stdout_stream) {
-    if (open_spool()) text_stream = spool_stream;
-    else diagnostic_stream = &stderr_stream;  // out of order, but nothing is lost
+    if (open_spool())
+      text_stream = spool_stream;
+    else
+      diagnostic_stream = &stderr_stream;  // out of order, but nothing is lost
   }
   report_error("%s", invalid_head);
 }

@@ -25,7 +25,6 @@ class out_stream {
   bool flush();
   int error() const { return error_; }
   int fd() const { return fd_; }
-  void reset() { len_ = 0; }  // forget what is buffered (after rewinding a spool)
 
  private:
   static constexpr std::size_t capacity = 1 << 18;

@@ -31,8 +31,6 @@ report_sink current_sink = write_stderr;
 
 void set_report_sink(report_sink sink) { current_sink = sink ? sink : write_stderr; }
 
-void report_write(const char* data, std::size_t size) { current_sink(data, size); }
-
 int report_error(const char* format, ...) {
   static constexpr char prefix[] = "Fendle: error: ";
   char text[4096];

@@ -13,7 +13,4 @@ int report_error(const char* format, ...) __attribute__((format(printf, 1, 2)));
 using report_sink = void (*)(const char* data, std::size_t size);
 void set_report_sink(report_sink sink);
 
-// Writes bytes through the current sink: for a message built in pieces.
-void report_write(const char* data, std::size_t size);
-
 #endif

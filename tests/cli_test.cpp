@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "by_hand.hpp"
 #include "process.hpp"
 
 namespace {
@@ -198,22 +199,6 @@ TEST(Cli, NothingToWriteToAClosedStdoutIsNoFailure) {
   EXPECT_EQ(r.err, "");
 }
 
-// The fendle of a word, built from a hand-written table.
-std::string fendle_of(const std::string& word) {
-  static const char* const table[26] = {"a",    "bub", "cuc",   "dud", "e",   "fuf", "gug",
-                                        "hash", "i",   "judge", "kuk", "lul", "mum", "nun",
-                                        "o",    "pup", "quack", "rur", "sus", "tut", "u",
-                                        "vuv",  "wac", "xux",   "yac", "zuz"};
-  std::string out;
-  for (char c : word) {
-    if (!out.empty()) out += '-';
-    std::string s = table[(c | 0x20) - 'a'];
-    s[0] = c;
-    out += s;
-  }
-  return out;
-}
-
 std::string pattern(std::size_t n) {
   static const std::string letters = "TheQuickBrownFoxJumpsOverTheLazyDogWhyJinxHq";
   std::string s;
@@ -226,7 +211,7 @@ TEST(Cli, WordsOfAnyLength) {
   // Around the reader's buffer of 2047 letters, and far past it, in both loops.
   for (const char* exe : {fendle_path(), fendle_words_path()}) {
     for (std::size_t n : {2046u, 2047u, 2048u, 4094u, 4095u, 1u << 20}) {
-      const std::string word = pattern(n), fendle = fendle_of(word);
+      const std::string word = pattern(n), fendle = by_hand::fendle_of(word);
       run_options o{{}, word + " " + word};
       o.exe = exe;
       run_result r = run_fendle(o);

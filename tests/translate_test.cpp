@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "by_hand.hpp"
+
 namespace {
 
 // Records what the routines report, in order.
@@ -48,14 +50,9 @@ TEST(Letters, ClassesOfAllBytes) {
   }
 }
 
-// The syllable of every lower-case letter, written out by hand.
-const char* const syllables[26] = {
-    "a",   "bub", "cuc", "dud",   "e",   "fuf", "gug", "hash", "i",   "judge", "kuk", "lul", "mum",
-    "nun", "o",   "pup", "quack", "rur", "sus", "tut", "u",    "vuv", "wac",   "xux", "yac", "zuz"};
-
 TEST(Letters, SyllableOfEveryLetter) {
   for (int i = 0; i < 26; ++i) {
-    std::string lower = syllables[i], upper = lower;
+    std::string lower = by_hand::syllables[i], upper = lower;
     upper[0] = static_cast<char>('A' + i);
     EXPECT_EQ(expand(std::string(1, static_cast<char>('a' + i))), lower);
     EXPECT_EQ(expand(std::string(1, static_cast<char>('A' + i))), upper);

@@ -159,7 +159,10 @@ FENDLE_TARGET const char* decode_blocks(const char* p, const char* stop, const c
 
 #else
 
-bool have_block_decoder() { return false && allowed; }
+bool have_block_decoder() {
+  (void)allowed;
+  return false;
+}
 const char* decode_blocks(const char* p, const char*, const char*, char*&) { return p; }
 
 #endif
