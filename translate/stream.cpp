@@ -73,7 +73,6 @@ struct decode_table {
     std::uint64_t pattern, mask;  // a form that cannot match has a pattern outside its mask
     std::uint64_t len;
   };
-  bool letter[256];
   // How far the output moves for the byte after a syllable: past the letter
   // and the byte, past the letter alone for a joining hyphen, 0 for a letter.
   std::uint8_t advance[256];
@@ -88,8 +87,7 @@ struct decode_table {
           static_cast<std::uint8_t>(k);
     for (unsigned c = 0; c < 256; ++c) {
       const auto uc = static_cast<unsigned char>(c);
-      letter[c] = is_letter(uc);
-      advance[c] = letter[c] ? 0 : c == '-' ? 1 : 2;
+      advance[c] = is_letter(uc) ? 0 : c == '-' ? 1 : 2;
       irregular[c] = is_irregular(uc) ? 0xff : 0;
       for (unsigned k = 0; k < 8; ++k) {
         form& f = forms[c << 3 | k];
@@ -270,7 +268,7 @@ void decoder::feed(std::string_view fendle, sink& out, diagnostics& report) {
         if (p >= stop) break;
       }
       const unsigned c = static_cast<unsigned char>(*p);
-      if (!t.letter[c]) {
+      if (t.advance[c] != 0) {  // not a letter: it stands for itself
         *o++ = static_cast<char>(c);
         ++p;
         continue;
