@@ -49,26 +49,26 @@ bool retry(int fd, bool for_write) {
 }  // namespace
 
 void out_stream::put(std::string_view s) {
-  if (s.size() >= capacity) {
-    if (flush()) {
-      // Large pieces skip the buffer; the first failure is kept like any other.
-      const char* p = s.data();
-      std::size_t left = s.size();
-      while (left > 0 && error_ == 0) {
-        const ssize_t n = write(fd_, p, io_size(left));
-        if (n > 0) {
-          p += n;
-          left -= static_cast<std::size_t>(n);
-        } else if (n == 0 || !retry(fd_, true)) {
-          error_ = n == 0 ? EIO : errno;
-        }
-      }
-    }
+  if (s.size() >= capacity) {  // large pieces skip the buffer
+    if (flush()) write_all(s.data(), s.size());
     return;
   }
   if (capacity - len_ < s.size()) flush();
   std::memcpy(buf_ + len_, s.data(), s.size());
   len_ += s.size();
+}
+
+// Keeps the first failure; once there is one, nothing more is written.
+void out_stream::write_all(const char* p, std::size_t left) {
+  while (left > 0 && error_ == 0) {
+    const ssize_t n = write(fd_, p, io_size(left));
+    if (n > 0) {
+      p += n;
+      left -= static_cast<std::size_t>(n);
+    } else if (n == 0 || !retry(fd_, true)) {
+      error_ = n == 0 ? EIO : errno;
+    }
+  }
 }
 
 char* out_stream::reserve(std::size_t n) {
@@ -78,15 +78,7 @@ char* out_stream::reserve(std::size_t n) {
 }
 
 bool out_stream::flush() {
-  std::size_t done = 0;
-  while (done < len_ && error_ == 0) {
-    const ssize_t n = write(fd_, buf_ + done, io_size(len_ - done));
-    if (n > 0) {
-      done += static_cast<std::size_t>(n);
-    } else if (n == 0 || !retry(fd_, true)) {
-      error_ = n == 0 ? EIO : errno;
-    }
-  }
+  write_all(buf_, len_);
   len_ = 0;
   return error_ == 0;
 }

@@ -27,6 +27,7 @@ class out_stream {
   int fd() const { return fd_; }
 
  private:
+  void write_all(const char* p, std::size_t n);
   static constexpr std::size_t capacity = 1 << 18;
   int fd_;
   int error_ = 0;
