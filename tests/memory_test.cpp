@@ -1,14 +1,10 @@
 // Memory stays flat however long a word is: a 200 MB word in either direction,
 // generated and checked as it streams, within 8 MiB of peak resident memory.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <functional>
 #include <string>
 
@@ -84,43 +80,14 @@ outcome run_streaming(const std::vector<std::string>& args, text_stream& in, tex
   close(pin[0]);
   close(pout[1]);
   close(perr[1]);
-  signal(SIGPIPE, SIG_IGN);
   outcome o;
-  int feed = pin[1], sources[2] = {pout[0], perr[0]};
-  fcntl(feed, F_SETFL, O_NONBLOCK);
   text_stream* checks[2] = {&out, &err};
   bool* oks[2] = {&o.out_ok, &o.err_ok};
-  std::string_view pending;
-  while (feed >= 0 || sources[0] >= 0 || sources[1] >= 0) {
-    pollfd fds[3];
-    int n = 0;
-    for (int s : sources)
-      if (s >= 0) fds[n++] = {s, POLLIN, 0};
-    if (feed >= 0) fds[n++] = {feed, POLLOUT, 0};
-    if (poll(fds, static_cast<nfds_t>(n), -1) < 0) continue;
-    for (int k = 0; k < n; ++k) {
-      if (fds[k].revents == 0) continue;
-      if (fds[k].fd == feed) {
-        if (pending.empty()) pending = in.next(1 << 16);
-        const ssize_t w = pending.empty() ? -1 : write(feed, pending.data(), pending.size());
-        if (w > 0) pending.remove_prefix(static_cast<std::size_t>(w));
-        if (w < 0 && (pending.empty() || errno != EAGAIN)) {
-          close(feed);
-          feed = -1;
-        }
-        continue;
-      }
-      const int which = fds[k].fd == sources[0] ? 0 : 1;
-      char buf[1 << 16];
-      const ssize_t got = read(sources[which], buf, sizeof buf);
-      if (got > 0) {
-        if (*oks[which]) *oks[which] = checks[which]->matches(buf, static_cast<std::size_t>(got));
-      } else {
-        close(sources[which]);
-        sources[which] = -1;
-      }
-    }
-  }
+  pump(
+      pin[1], pout[0], perr[0], [&] { return in.next(1 << 16); },
+      [&](int which, std::string_view bytes) {
+        if (*oks[which]) *oks[which] = checks[which]->matches(bytes.data(), bytes.size());
+      });
   for (int i = 0; i < 2; ++i)
     if (*oks[i]) *oks[i] = checks[i]->done();
   int status = 0;

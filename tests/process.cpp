@@ -35,6 +35,47 @@ void place(int fd, int target) {
 
 }  // namespace
 
+void pump(int feed, int out, int err, const std::function<std::string_view()>& next,
+          const std::function<void(int which, std::string_view bytes)>& take) {
+  signal(SIGPIPE, SIG_IGN);          // a child that stops reading must not end the test
+  fcntl(feed, F_SETFL, O_NONBLOCK);  // POLLOUT promises room for a little, not for all
+  int sources[2] = {out, err};
+  std::string_view pending;
+  while (feed >= 0 || sources[0] >= 0 || sources[1] >= 0) {
+    pollfd fds[3];
+    int n = 0;
+    for (int s : sources)
+      if (s >= 0) fds[n++] = {s, POLLIN, 0};
+    if (feed >= 0) fds[n++] = {feed, POLLOUT, 0};
+    if (poll(fds, static_cast<nfds_t>(n), -1) < 0) {
+      check(errno == EINTR, "poll");
+      continue;
+    }
+    for (int k = 0; k < n; ++k) {
+      if (fds[k].revents == 0) continue;
+      if (fds[k].fd == feed) {
+        if (pending.empty()) pending = next();
+        const ssize_t w = pending.empty() ? -1 : write(feed, pending.data(), pending.size());
+        if (w > 0) pending.remove_prefix(static_cast<std::size_t>(w));
+        if (w < 0 && (pending.empty() || errno != EAGAIN)) {
+          close(feed);
+          feed = -1;
+        }
+        continue;
+      }
+      const int which = fds[k].fd == sources[0] ? 0 : 1;
+      char buf[1 << 16];
+      const ssize_t got = read(sources[which], buf, sizeof buf);
+      if (got > 0) {
+        take(which, std::string_view(buf, static_cast<std::size_t>(got)));
+      } else {
+        close(sources[which]);
+        sources[which] = -1;
+      }
+    }
+  }
+}
+
 run_result run_fendle(const run_options& o) {
   int in[2], out[2], err[2];
   check(pipe(in) == 0 && pipe(out) == 0 && pipe(err) == 0, "pipe");
@@ -72,51 +113,16 @@ run_result run_fendle(const run_options& o) {
   close(in[0]);
   close(out[1]);
   close(err[1]);
-  // Feed and drain at once, so that neither side can fill a pipe and wait forever.
-  signal(SIGPIPE, SIG_IGN);
   run_result r;
-  std::size_t sent = 0;
-  int feed = in[1];
-  fcntl(feed, F_SETFL, O_NONBLOCK);  // POLLOUT promises room for a little, not for all
-  if (o.input.empty()) {
-    close(feed);
-    feed = -1;
-  }
-  int sources[2] = {out[0], err[0]};
-  std::string* sinks[2] = {&r.out, &r.err};
-  for (;;) {
-    pollfd fds[3];
-    int n = 0;
-    for (int s : sources)
-      if (s >= 0) fds[n++] = {s, POLLIN, 0};
-    if (feed >= 0) fds[n++] = {feed, POLLOUT, 0};
-    if (n == 0) break;
-    if (poll(fds, static_cast<nfds_t>(n), -1) < 0) {
-      check(errno == EINTR, "poll");
-      continue;
-    }
-    for (int k = 0; k < n; ++k) {
-      if (fds[k].revents == 0) continue;
-      if (fds[k].fd == feed) {
-        const ssize_t w = write(feed, o.input.data() + sent, o.input.size() - sent);
-        if (w > 0) sent += static_cast<std::size_t>(w);
-        if ((w < 0 && errno != EAGAIN) || sent == o.input.size()) {
-          close(feed);
-          feed = -1;
-        }
-        continue;
-      }
-      char buf[1 << 16];
-      const ssize_t got = read(fds[k].fd, buf, sizeof buf);
-      const int which = fds[k].fd == sources[0] ? 0 : 1;
-      if (got > 0) {
-        sinks[which]->append(buf, static_cast<std::size_t>(got));
-      } else {
-        close(sources[which]);
-        sources[which] = -1;
-      }
-    }
-  }
+  bool sent = false;
+  pump(
+      in[1], out[0], err[0],
+      [&]() -> std::string_view {
+        if (sent) return {};
+        sent = true;
+        return o.input;
+      },
+      [&](int which, std::string_view bytes) { (which == 0 ? r.out : r.err) += bytes; });
   int status = 0;
   while (waitpid(pid, &status, 0) < 0) check(errno == EINTR, "waitpid");
   if (WIFEXITED(status)) r.status = WEXITSTATUS(status);

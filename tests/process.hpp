@@ -2,7 +2,9 @@
 #ifndef FENDLE_TESTS_PROCESS_HPP
 #define FENDLE_TESTS_PROCESS_HPP
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct run_result {
@@ -30,6 +32,13 @@ const char* fendle_words_path();
 
 // Replaces this (child) process with fendle, or with `exe` when given.
 [[noreturn]] void exec_fendle(const std::vector<std::string>& args, const char* exe = nullptr);
+
+// Moves bytes between this process and a child until all three pipes are
+// closed: what `next` gives (empty at the end) into `feed`, and what arrives on
+// `out` and `err` to `take`, with 0 for out and 1 for err. Neither side can
+// fill a pipe and wait forever. Closes the three descriptors.
+void pump(int feed, int out, int err, const std::function<std::string_view()>& next,
+          const std::function<void(int which, std::string_view bytes)>& take);
 
 // Runs it to the end. With stdout_kind::with_stderr both streams share one
 // pipe and everything lands in `out`.
